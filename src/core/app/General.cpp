@@ -1,0 +1,208 @@
+#include "app/General.h"
+
+#include "app/Settings.h"
+#include "records/colFieldType.h"
+#include "types/DateText.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+
+namespace General {
+
+QString GetAppTitle() {
+    return QString::fromLatin1(Settings::ApplicationName);
+}
+
+QString ValueText(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    if (value.metaType() == QMetaType::fromType<Currency>())
+        return value.value<Currency>().toString();
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+        return DateText::displayText(value);
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(value.toDouble(), 'g', 15);
+    default:
+        return value.toString();
+    }
+}
+
+QVariant NullToDefault(const QVariant& value, short kind) {
+    if (value.isNull()) {
+        switch (kind) {
+        case KindText:
+            return QString();
+        case KindInteger16:
+        case KindInteger32:
+        case KindSingle:
+        case KindDouble:
+            return 0;
+        default:
+            return {};
+        }
+    }
+    const auto number = [&value]() -> double {
+        if (value.metaType() == QMetaType::fromType<Currency>())
+            return value.value<Currency>().toDouble();
+        if (value.typeId() == QMetaType::QString)
+            return ParseNumber(value.toString()).value_or(0.0);
+        return value.toDouble();
+    };
+    switch (kind) {
+    case KindText:
+        return ValueText(value);
+    case KindInteger16:
+        return QVariant::fromValue(short(std::lround(number())));
+    case KindInteger32:
+        return QVariant::fromValue(int(std::lround(number())));
+    case KindSingle:
+        return QVariant::fromValue(float(number()));
+    case KindDouble:
+        return number();
+    default:
+        return {};
+    }
+}
+
+QString EscapeQuotes(const QString& text) {
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
+std::optional<double> ParseNumber(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*([-+]?)\s*\$?\s*([-+]?)(\d{1,3}(?:,\d{3})+|\d+|\d*(?=\.\d))(\.\d*)?\s*$)"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    if (!match.captured(1).isEmpty() && !match.captured(2).isEmpty())
+        return std::nullopt;
+    QString digits = match.captured(3);
+    digits.remove(QLatin1Char(','));
+    bool ok = false;
+    double value = QLocale::c().toDouble(digits + match.captured(4), &ok);
+    if (!ok)
+        return std::nullopt;
+    if (match.captured(1) == QLatin1String("-") || match.captured(2) == QLatin1String("-"))
+        value = -value;
+    return value;
+}
+
+namespace {
+
+std::optional<double> numberOf(const QVariant& value) {
+    if (value.isNull())
+        return std::nullopt;
+    if (value.metaType() == QMetaType::fromType<Currency>())
+        return value.value<Currency>().toDouble();
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Short:
+    case QMetaType::UInt:
+        return value.toDouble();
+    default:
+        return ParseNumber(value.toString());
+    }
+}
+
+} // namespace
+
+bool IsNumeric(const QVariant& value) {
+    return numberOf(value).has_value();
+}
+
+bool IsWholeNumber(const QVariant& value) {
+    const auto number = numberOf(value);
+    if (!number)
+        return false;
+    if (*number < double(std::numeric_limits<qint32>::min()) - 0.5 ||
+        *number >= double(std::numeric_limits<qint32>::max()) + 0.5)
+        return false;
+    return *number == std::nearbyint(*number);
+}
+
+bool IsValidMoney(const QVariant& value, bool allowDollar) {
+    QString text = value.toString().trimmed();
+    if (allowDollar && text.startsWith(QLatin1Char('$')))
+        text.remove(0, 1);
+    const auto number = ParseNumber(text);
+    if (!number)
+        return false;
+    if (text.contains(QLatin1Char('$')) && !allowDollar)
+        return false;
+    if (*number < 0)
+        return false;
+    const int point = int(text.indexOf(QLatin1Char('.')));
+    if (point >= 0 && text.mid(point + 1).trimmed().size() > 2)
+        return false;
+    return std::fabs(*number) <= double(Currency::MaxWholeUnits);
+}
+
+std::optional<Currency> ToCurrency(const QVariant& value) {
+    if (value.isNull())
+        return std::nullopt;
+    if (value.metaType() == QMetaType::fromType<Currency>())
+        return value.value<Currency>();
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UInt:
+        return Currency::fromWhole(value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return Currency::fromDouble(value.toDouble());
+    default:
+        return Currency::parse(value.toString());
+    }
+}
+
+QString FormatPrice(const QVariant& value, bool withDollar) {
+    const int round = Settings::integer(SettingKeys::RoundPrices, 0);
+    const auto amount = ToCurrency(value);
+    if (!amount)
+        return value.isNull() ? QString() : value.toString();
+    const QString pattern = round == 1 ? QStringLiteral("0") : QStringLiteral("0.00");
+    return (withDollar ? QStringLiteral("$") : QString()) + amount->format(pattern);
+}
+
+QString FieldValueText(const QVariant& value, short fieldKind) {
+    switch (fieldKind) {
+    case colFieldType::String:
+    case colFieldType::FixedList:
+    case colFieldType::MemoryList:
+    case colFieldType::Integer:
+    case colFieldType::Float:
+    case colFieldType::Date:
+        return ValueText(value);
+    case colFieldType::YesNo: {
+        const QString text = ValueText(value).trimmed();
+        if (text.isEmpty())
+            return {};
+        if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("True");
+        if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("False");
+        const auto number = ParseNumber(text);
+        if (!number)
+            return text;
+        return *number != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    case colFieldType::Money:
+        return FormatPrice(value, true);
+    default:
+        return {};
+    }
+}
+
+} // namespace General

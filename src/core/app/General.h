@@ -1,0 +1,55 @@
+#pragma once
+
+#include "types/Currency.h"
+
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+// Helpers shared by the windows and the record classes that need no widget.
+namespace General {
+
+// Value kinds understood by NullToDefault.
+enum ValueKind : short {
+    KindInteger16 = 2,
+    KindInteger32 = 3,
+    KindSingle = 4,
+    KindDouble = 5,
+    KindText = 8
+};
+
+// The application title used in captions and message boxes: "Qelto Domivo".
+QString GetAppTitle();
+
+// A database value in the requested kind: Null gives "" for text and 0 for the numeric kinds;
+// any other value is converted. Unknown kinds give an invalid QVariant.
+QVariant NullToDefault(const QVariant& value, short kind);
+// A value's display text: dates in their short or general form, amounts as plain decimals,
+// flags as "True"/"False", Null as "".
+QString ValueText(const QVariant& value);
+
+// Doubles every single quote, so that the text can stand between single quotes.
+QString EscapeQuotes(const QString& text);
+
+// The number a user typed: optional sign, optional "$", digits with optional "," thousands
+// separators and an optional decimal part. Surrounding blanks are ignored.
+std::optional<double> ParseNumber(const QString& text);
+bool IsNumeric(const QVariant& value);
+// True for a number without a fractional part that fits a 32-bit integer.
+bool IsWholeNumber(const QVariant& value);
+// True for a non-negative amount with at most two decimals and at most 922337203685477 whole
+// units; a leading "$" only when allowDollar.
+bool IsValidMoney(const QVariant& value, bool allowDollar);
+// The amount a value stands for (a Currency, a number or an amount typed as text); nullopt for
+// Null, the empty text and anything that is not an amount.
+std::optional<Currency> ToCurrency(const QVariant& value);
+
+// An amount as "0.00", or "0" when the "Round Prices" setting is 1, led by "$" when withDollar.
+// Null and the empty text give "".
+QString FormatPrice(const QVariant& value, bool withDollar);
+
+// A collection field value as the reports show it, by field type code: text as it is, Yes/No as
+// "True"/"False", Currency through FormatPrice with "$"; unknown types give "".
+QString FieldValueText(const QVariant& value, short fieldKind);
+
+} // namespace General

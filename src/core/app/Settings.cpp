@@ -1,0 +1,63 @@
+#include "app/Settings.h"
+
+#include <QSettings>
+#include <cmath>
+
+namespace {
+
+QSettings store() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                     QLatin1String(Settings::ApplicationName),
+                     QLatin1String(Settings::ApplicationName));
+}
+
+QString path(SettingKey key) {
+    return QLatin1String(key.section) + QLatin1Char('/') + QLatin1String(key.key);
+}
+
+} // namespace
+
+namespace Settings {
+
+QString text(SettingKey key, const QString& defaultValue) {
+    const QVariant value = store().value(path(key));
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+int integer(SettingKey key, int defaultValue) {
+    bool ok = false;
+    const double value = text(key).trimmed().toDouble(&ok);
+    if (!ok)
+        return defaultValue;
+    return int(std::lround(value));
+}
+
+double number(SettingKey key, double defaultValue) {
+    bool ok = false;
+    const double value = text(key).trimmed().toDouble(&ok);
+    return ok ? value : defaultValue;
+}
+
+bool contains(SettingKey key) {
+    return store().contains(path(key));
+}
+
+void setText(SettingKey key, const QString& value) {
+    QSettings settings = store();
+    settings.setValue(path(key), value);
+    settings.sync();
+}
+
+void setInteger(SettingKey key, int value) {
+    setText(key, QString::number(value));
+}
+
+void setFlag(SettingKey key, bool on) {
+    setText(key, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QString fileName() {
+    return store().fileName();
+}
+
+} // namespace Settings

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The database's tables, as the engine holds them. Kinds map onto SQLite like this:
+//   counter  INTEGER PRIMARY KEY AUTOINCREMENT (identifiers are never reused)
+//   flag     BOOLEAN, 0 or 1
+//   amount   CURRENCY, a whole number of ten-thousandths
+//   date     DATETIME, ISO text "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS"
+//   text(n)  TEXT(n), at most n characters; memo is TEXT without a limit
+// Every text compares without regard to letter case (COLLATE NOCASE), and every relation
+// cascades updates and deletes from the parent row to the rows that refer to it.
+namespace Schema {
+
+struct Table {
+    QString name;
+    int columnCount;
+};
+
+// The tables a database must have, with their column counts, in the order they are checked.
+const QVector<Table>& requiredTables();
+// The one extra table of a backup file.
+const Table& backupTable();
+
+// Tables in an order in which every parent comes before its children.
+const QStringList& copyOrder();
+// Long-text columns of a table; a Null in them is copied as the empty text.
+QStringList memoColumns(const QString& table);
+
+// The statements that build an empty database, with or without the backup table.
+QString createScript(bool addBackup);
+
+} // namespace Schema

@@ -1,0 +1,113 @@
+#include "data/Statement.h"
+
+#include "data/ColumnValue.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "types/Currency.h"
+#include "types/DateText.h"
+
+#include <QLoggingCategory>
+#include <sqlite3.h>
+
+Q_LOGGING_CATEGORY(lcSql, "domivo.sql", QtWarningMsg)
+
+Statement::Statement(sqlite3* db, const QString& sql, const QVariantList& params)
+    : m_db(db)
+    , m_sql(sql) {
+    qCDebug(lcSql).noquote() << sql << params;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
+        fail();
+    if (sqlite3_bind_parameter_count(m_stmt) != params.size())
+        throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
+                          .arg(sqlite3_bind_parameter_count(m_stmt))
+                          .arg(params.size()));
+    for (int i = 0; i < params.size(); ++i)
+        bind(i + 1, params[i]);
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
+
+void Statement::bind(int position, const QVariant& value) {
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(m_stmt, position);
+    } else if (value.metaType() == QMetaType::fromType<Currency>()) {
+        rc = sqlite3_bind_int64(m_stmt, position, value.value<Currency>().units());
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int(m_stmt, position, value.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            rc = sqlite3_bind_int64(m_stmt, position, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_stmt, position, value.toDouble());
+            break;
+        case QMetaType::QDate:
+        case QMetaType::QDateTime: {
+            const QString text = value.typeId() == QMetaType::QDate
+                                     ? DateText::storageText(value.toDate())
+                                     : DateText::storageText(value.toDateTime());
+            const QByteArray utf8 = text.toUtf8();
+            rc = sqlite3_bind_text(m_stmt, position, utf8.constData(), int(utf8.size()),
+                                   SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            rc = sqlite3_bind_text(m_stmt, position, utf8.constData(), int(utf8.size()),
+                                   SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        fail();
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    fail();
+}
+
+void Statement::run() {
+    while (step()) {
+    }
+}
+
+Recordset Statement::fetchAll() {
+    const int count = sqlite3_column_count(m_stmt);
+    QStringList names;
+    QVector<ColumnValue::Kind> kinds;
+    for (int i = 0; i < count; ++i) {
+        names.append(QString::fromUtf8(sqlite3_column_name(m_stmt, i)));
+        kinds.append(ColumnValue::kindOfDeclaredType(sqlite3_column_decltype(m_stmt, i)));
+    }
+    QVector<QVariantList> rows;
+    while (step()) {
+        QVariantList row;
+        row.reserve(count);
+        for (int i = 0; i < count; ++i)
+            row.append(ColumnValue::read(m_stmt, i, kinds[i]));
+        rows.append(std::move(row));
+    }
+    return Recordset(std::move(names), std::move(rows));
+}
+
+void Statement::fail() const {
+    throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), sqlite3_extended_errcode(m_db));
+}

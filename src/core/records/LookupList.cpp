@@ -1,0 +1,53 @@
+#include "records/LookupList.h"
+
+#include "data/DbError.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcLookup, "domivo.records.lookup", QtWarningMsg)
+
+LookupList::LookupList(const dvData& data, QString table, QString column)
+    : RecordStore(data)
+    , m_table(std::move(table))
+    , m_column(std::move(column)) {}
+
+Recordset LookupList::List() const {
+    return read(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(m_table, m_column));
+}
+
+bool LookupList::Add(const QString& text) const {
+    try {
+        write(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(m_table, m_column), {text});
+        return true;
+    } catch (const DbError& error) {
+        qCDebug(lcLookup) << "refused" << text << error.message();
+        return false;
+    }
+}
+
+bool LookupList::Update(const QString& oldValue, const QString& newValue) const {
+    try {
+        write(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ?").arg(m_table, m_column),
+              {newValue, oldValue});
+        return true;
+    } catch (const DbError& error) {
+        qCDebug(lcLookup) << "refused" << oldValue << newValue << error.message();
+        return false;
+    }
+}
+
+bool LookupList::Delete(const QString& text) const {
+    try {
+        write(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_table, m_column), {text});
+        return true;
+    } catch (const DbError& error) {
+        qCDebug(lcLookup) << "refused" << text << error.message();
+        return false;
+    }
+}
+
+invType::invType(const dvData& data)
+    : LookupList(data, QStringLiteral("tblType_Lkp"), QStringLiteral("TypeTX")) {}
+
+invLocation::invLocation(const dvData& data)
+    : LookupList(data, QStringLiteral("tblLocation_Lkp"), QStringLiteral("LocationTX")) {}

@@ -1,0 +1,5 @@
+#include "records/colField.h"
+
+colField::colField(const dvData& data)
+    : RecordStore(data)
+    , m_fieldType(data) {}

@@ -1,0 +1,103 @@
+#include "types/DateText.h"
+
+namespace {
+
+QString withFourDigitYear(QString format) {
+    if (format.contains(QLatin1String("yyyy")))
+        return format;
+    return format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+}
+
+QString twoDigitYearFormat(const QString& fourDigitFormat) {
+    QString format = fourDigitFormat;
+    return format.replace(QLatin1String("yyyy"), QLatin1String("yy"));
+}
+
+QString timeWithSecondsFormat(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("ss"))) {
+        const int minutes = int(format.indexOf(QLatin1String("mm")));
+        if (minutes >= 0)
+            format.insert(minutes + 2, QLatin1String(":ss"));
+    }
+    return format;
+}
+
+} // namespace
+
+namespace DateText {
+
+QString shortDateFormat(const QLocale& locale) {
+    return withFourDigitYear(locale.dateFormat(QLocale::ShortFormat));
+}
+
+QString shortDate(const QDate& date, const QLocale& locale) {
+    if (!date.isValid())
+        return {};
+    return locale.toString(date, shortDateFormat(locale));
+}
+
+QString generalDate(const QDateTime& dateTime, const QLocale& locale) {
+    if (!dateTime.isValid())
+        return {};
+    QString text = shortDate(dateTime.date(), locale);
+    if (dateTime.time() != QTime(0, 0))
+        text += QLatin1Char(' ') + locale.toString(dateTime.time(), timeWithSecondsFormat(locale));
+    return text;
+}
+
+QString displayText(const QVariant& value, const QLocale& locale) {
+    if (value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::QDate)
+        return shortDate(value.toDate(), locale);
+    if (value.typeId() == QMetaType::QDateTime)
+        return generalDate(value.toDateTime(), locale);
+    return value.toString();
+}
+
+QString storageText(const QDate& date) {
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QString storageText(const QDateTime& dateTime) {
+    if (dateTime.time() == QTime(0, 0))
+        return storageText(dateTime.date());
+    return dateTime.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QVariant fromStorage(const QString& text) {
+    if (text.size() == 10) {
+        const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        return date.isValid() ? QVariant(date) : QVariant();
+    }
+    const QDateTime dateTime = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return dateTime.isValid() ? QVariant(dateTime) : QVariant();
+}
+
+QDate parseDate(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QString fourDigit = shortDateFormat(locale);
+    QDate date = locale.toDate(trimmed, fourDigit);
+    if (date.isValid())
+        return date;
+    date = locale.toDate(trimmed, twoDigitYearFormat(fourDigit));
+    if (date.isValid()) {
+        // Qt reads "yy" as 19yy; the window for two-digit years is 1930-2029.
+        if (date.year() < 1930)
+            date = date.addYears(100);
+        return date;
+    }
+    date = QDate::fromString(trimmed, Qt::ISODate);
+    if (date.isValid())
+        return date;
+    return QDateTime::fromString(trimmed, Qt::ISODate).date();
+}
+
+qint64 daysBetween(const QDate& from, const QDate& to) {
+    return from.daysTo(to);
+}
+
+} // namespace DateText

@@ -1,0 +1,106 @@
+#include "TestEnvironment.h"
+
+#include "app/AppPaths.h"
+#include "app/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+TestEnvironment::TestEnvironment()
+    : m_oldDataDir(qgetenv(AppPaths::DataDirVariable)) {
+    QVERIFY2(m_dir.isValid(), "cannot create a temporary folder");
+    QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder());
+    qputenv(AppPaths::DataDirVariable, dataFolder().toUtf8());
+}
+
+TestEnvironment::~TestEnvironment() {
+    if (m_oldDataDir.isNull())
+        qunsetenv(AppPaths::DataDirVariable);
+    else
+        qputenv(AppPaths::DataDirVariable, m_oldDataDir);
+}
+
+QString TestEnvironment::dataFolder() const {
+    return QDir(m_dir.path()).filePath(QStringLiteral("data"));
+}
+
+QString TestEnvironment::configFolder() const {
+    return QDir(m_dir.path()).filePath(QStringLiteral("config"));
+}
+
+QString TestEnvironment::databaseFile() const {
+    return AppPaths::databaseFile(dataFolder());
+}
+
+QString TestEnvironment::filePath(const QString& name) const {
+    return QDir(m_dir.path()).filePath(name);
+}
+
+QString TestEnvironment::settingsFile() const {
+    return Settings::fileName();
+}
+
+QProcessEnvironment TestEnvironment::processEnvironment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
+    environment.insert(QString::fromLatin1(AppPaths::DataDirVariable), dataFolder());
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    return environment;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+ProcessResult runProcess(const QString& program, const QStringList& args,
+                         const QProcessEnvironment& environment, int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, args);
+    ProcessResult result;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = QStringLiteral("process did not finish: ") + process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString runSqlite(const QString& databaseFile, const QString& sql, bool expectFailure) {
+    const ProcessResult result =
+        runProcess(QStringLiteral("sqlite3"),
+                   {QStringLiteral("-batch"), QStringLiteral("-bail"), databaseFile,
+                    QStringLiteral("PRAGMA foreign_keys = ON; ") + sql},
+                   QProcessEnvironment::systemEnvironment());
+    if (expectFailure) {
+        if (result.exitCode == 0)
+            QTest::qFail("the sqlite3 tool accepted what it should refuse", __FILE__, __LINE__);
+        return result.err;
+    }
+    if (result.exitCode != 0)
+        QTest::qFail(qPrintable(QStringLiteral("sqlite3 failed: ") + result.err), __FILE__,
+                     __LINE__);
+    return result.out;
+}
+
+void prepareTestProgram() {
+    AppPaths::setApplicationIdentity();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
