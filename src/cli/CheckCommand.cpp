@@ -24,8 +24,7 @@ int runCheck(CliContext& context) {
     file = QFileInfo(file).absoluteFilePath();
 
     const QString connString = ConnectionString::forFile(file);
-    const bool valid =
-        backup ? dvData::ValidBackup(connString) : dvData::ValidDatabase(connString);
+    const bool valid = backup ? dvData::ValidBackup(connString) : dvData::ValidDatabase(connString);
     if (valid) {
         context.out << "valid" << Qt::endl;
         return ExitCode::Ok;
@@ -36,8 +35,9 @@ int runCheck(CliContext& context) {
     else if (backup && dvData::ValidDatabase(connString))
         reason = QStringLiteral("not a backup file (it has no backup table): %1").arg(file);
     else
-        reason = QStringLiteral("not a valid Domivo %1: %2")
-                     .arg(backup ? QStringLiteral("backup file") : QStringLiteral("database"), file);
+        reason =
+            QStringLiteral("not a valid Domivo %1: %2")
+                .arg(backup ? QStringLiteral("backup file") : QStringLiteral("database"), file);
     context.out << "invalid: " << reason << Qt::endl;
     return ExitCode::Failed;
 }

@@ -52,10 +52,10 @@ ProcessResult runProcess(const QString& program, const QStringList& args,
 // and the en_US locale.
 void prepareTestProgram();
 
-#define DOMIVO_TEST_MAIN(TestClass)                                                               \
-    int main(int argc, char* argv[]) {                                                            \
-        QCoreApplication app(argc, argv);                                                         \
-        prepareTestProgram();                                                                     \
-        TestClass test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                   \
+#define DOMIVO_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char* argv[]) {                                                             \
+        QCoreApplication app(argc, argv);                                                          \
+        prepareTestProgram();                                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -77,8 +77,8 @@ QString EscapeQuotes(const QString& text) {
 }
 
 std::optional<double> ParseNumber(const QString& text) {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*([-+]?)\s*\$?\s*([-+]?)(\d{1,3}(?:,\d{3})+|\d+|\d*(?=\.\d))(\.\d*)?\s*$)"));
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^\s*([-+]?)\s*\$?\s*([-+]?)(\d{1,3}(?:,\d{3})+|\d+|\d*(?=\.\d))(\.\d*)?\s*$)"));
     const auto match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;

@@ -65,16 +65,16 @@ void Connection::open(OpenMode mode) {
     const QByteArray file = m_path.toUtf8();
     const int rc = sqlite3_open_v2(file.constData(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
-                                     : QString::fromUtf8(sqlite3_errstr(rc));
+        const QString message =
+            m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(m_db);
         m_db = nullptr;
         throw DbError(message, rc);
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, 2000);
-    sqlite3_create_function_v2(m_db, "FormatMoney", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                               nullptr, formatMoney, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(m_db, "FormatMoney", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               formatMoney, nullptr, nullptr, nullptr);
     try {
         execute(QStringLiteral("PRAGMA foreign_keys = ON"));
     } catch (...) {

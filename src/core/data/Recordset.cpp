@@ -17,8 +17,7 @@ int Recordset::columnIndex(const QString& name) const {
 const QVariant& Recordset::value(int row, const QString& column) const {
     const int index = columnIndex(column);
     if (index < 0)
-        throw DbError(QStringLiteral("The result has no column named '%1'.")
-                          .arg(column));
+        throw DbError(QStringLiteral("The result has no column named '%1'.").arg(column));
     return value(row, index);
 }
 

@@ -29,7 +29,9 @@ QString amount(const QString& column) {
 }
 
 QString date(const QString& column) {
-    return QStringLiteral("%1 DATETIME CHECK (%1 IN (date(%1), datetime(%1)))").arg(column);
+    return QStringLiteral("%1 DATETIME CHECK (%1 IS NULL OR (date(%1) IS NOT NULL AND %1 IN "
+                          "(date(%1), datetime(%1))))")
+        .arg(column);
 }
 
 QString cascade(const QString& name, const QString& parent, const QString& column) {
@@ -65,10 +67,14 @@ const Table& backupTable() {
 
 const QStringList& copyOrder() {
     static const QStringList order = {
-        QStringLiteral("tblCollectionFieldType_LKP"), QStringLiteral("tblLocation_Lkp"),
-        QStringLiteral("tblType_Lkp"),                QStringLiteral("tblItem"),
-        QStringLiteral("tblCollection"),              QStringLiteral("tblCollectionField"),
-        QStringLiteral("tblCollectionItem"),          QStringLiteral("tblCollectionItemField"),
+        QStringLiteral("tblCollectionFieldType_LKP"),
+        QStringLiteral("tblLocation_Lkp"),
+        QStringLiteral("tblType_Lkp"),
+        QStringLiteral("tblItem"),
+        QStringLiteral("tblCollection"),
+        QStringLiteral("tblCollectionField"),
+        QStringLiteral("tblCollectionItem"),
+        QStringLiteral("tblCollectionItemField"),
     };
     return order;
 }

@@ -15,15 +15,26 @@ Statement::Statement(sqlite3* db, const QString& sql, const QVariantList& params
     : m_db(db)
     , m_sql(sql) {
     qCDebug(lcSql).noquote() << sql << params;
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
-        fail();
+    prepare();
     if (sqlite3_bind_parameter_count(m_stmt) != params.size())
         throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
                           .arg(sqlite3_bind_parameter_count(m_stmt))
                           .arg(params.size()));
     for (int i = 0; i < params.size(); ++i)
         bind(i + 1, params[i]);
+}
+
+Statement::Statement(sqlite3* db, const QString& sql, BindLater)
+    : m_db(db)
+    , m_sql(sql) {
+    qCDebug(lcSql).noquote() << sql;
+    prepare();
+}
+
+void Statement::prepare() {
+    const QByteArray text = m_sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
+        fail();
 }
 
 Statement::~Statement() {

@@ -13,6 +13,9 @@ class Recordset;
 class Statement {
 public:
     Statement(sqlite3* db, const QString& sql, const QVariantList& params = {});
+    // Prepares a statement whose parameters the caller binds itself through handle().
+    struct BindLater {};
+    Statement(sqlite3* db, const QString& sql, BindLater);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -25,6 +28,7 @@ public:
     sqlite3_stmt* handle() const { return m_stmt; }
 
 private:
+    void prepare();
     void bind(int position, const QVariant& value);
     // Steps once; true while a row is available.
     bool step();

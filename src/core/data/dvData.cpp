@@ -37,7 +37,8 @@ bool dvData::ValidDatabase(const QString& connString) {
     try {
         Connection connection(connString, Connection::OpenMode::ReadOnly);
         for (const Schema::Table& table : Schema::requiredTables()) {
-            Statement select(connection.handle(), QStringLiteral("SELECT * FROM \"%1\"").arg(table.name));
+            Statement select(connection.handle(),
+                             QStringLiteral("SELECT * FROM \"%1\"").arg(table.name));
             if (sqlite3_column_count(select.handle()) != table.columnCount)
                 return false;
         }
@@ -53,7 +54,8 @@ bool dvData::ValidBackup(const QString& connString) {
     try {
         Connection connection(connString, Connection::OpenMode::ReadOnly);
         const Schema::Table& table = Schema::backupTable();
-        Statement select(connection.handle(), QStringLiteral("SELECT * FROM \"%1\"").arg(table.name));
+        Statement select(connection.handle(),
+                         QStringLiteral("SELECT * FROM \"%1\"").arg(table.name));
         return sqlite3_column_count(select.handle()) == table.columnCount;
     } catch (const DbError&) {
         return false;
@@ -77,17 +79,28 @@ void dvData::CreateDatabase(const QString& connString, bool addBackup) {
 
 const QStringList& dvData::seedItemTypes() {
     static const QStringList types = {
-        QStringLiteral("Accessories"),       QStringLiteral("Appliances"),
-        QStringLiteral("Art"),               QStringLiteral("Automotive"),
-        QStringLiteral("Bathroom Items"),    QStringLiteral("Books"),
-        QStringLiteral("Clothing"),          QStringLiteral("Collectibles"),
-        QStringLiteral("Computer Equipment"), QStringLiteral("Computer Software"),
-        QStringLiteral("Electronics"),       QStringLiteral("Firearms"),
-        QStringLiteral("Furniture"),         QStringLiteral("Jewelry"),
-        QStringLiteral("Kitchenware"),       QStringLiteral("Lawn and Garden"),
-        QStringLiteral("Miscellaneous"),     QStringLiteral("Music Tapes and CDs"),
-        QStringLiteral("Outdoor Furniture"), QStringLiteral("Rugs and Carpets"),
-        QStringLiteral("Sports Equipment"),  QStringLiteral("Tools"),
+        QStringLiteral("Accessories"),
+        QStringLiteral("Appliances"),
+        QStringLiteral("Art"),
+        QStringLiteral("Automotive"),
+        QStringLiteral("Bathroom Items"),
+        QStringLiteral("Books"),
+        QStringLiteral("Clothing"),
+        QStringLiteral("Collectibles"),
+        QStringLiteral("Computer Equipment"),
+        QStringLiteral("Computer Software"),
+        QStringLiteral("Electronics"),
+        QStringLiteral("Firearms"),
+        QStringLiteral("Furniture"),
+        QStringLiteral("Jewelry"),
+        QStringLiteral("Kitchenware"),
+        QStringLiteral("Lawn and Garden"),
+        QStringLiteral("Miscellaneous"),
+        QStringLiteral("Music Tapes and CDs"),
+        QStringLiteral("Outdoor Furniture"),
+        QStringLiteral("Rugs and Carpets"),
+        QStringLiteral("Sports Equipment"),
+        QStringLiteral("Tools"),
         QStringLiteral("Video Tapes and DVDs"),
     };
     return types;
@@ -95,17 +108,28 @@ const QStringList& dvData::seedItemTypes() {
 
 const QStringList& dvData::seedLocations() {
     static const QStringList locations = {
-        QStringLiteral("Attic"),           QStringLiteral("Basement"),
-        QStringLiteral("Computer Room"),   QStringLiteral("Deck"),
-        QStringLiteral("Dining Room"),     QStringLiteral("Family Room"),
-        QStringLiteral("Foyer"),           QStringLiteral("Front Porch"),
-        QStringLiteral("Garage"),          QStringLiteral("Guest Bathroom"),
-        QStringLiteral("Guest Bedroom"),   QStringLiteral("Kitchen"),
-        QStringLiteral("Laundry Room"),    QStringLiteral("Living Room"),
-        QStringLiteral("Master Bathroom"), QStringLiteral("Master Bedroom"),
-        QStringLiteral("Mechanical Room"), QStringLiteral("Powder Room"),
-        QStringLiteral("Safe"),            QStringLiteral("Shed"),
-        QStringLiteral("Storage Closet"),  QStringLiteral("Study/Den"),
+        QStringLiteral("Attic"),
+        QStringLiteral("Basement"),
+        QStringLiteral("Computer Room"),
+        QStringLiteral("Deck"),
+        QStringLiteral("Dining Room"),
+        QStringLiteral("Family Room"),
+        QStringLiteral("Foyer"),
+        QStringLiteral("Front Porch"),
+        QStringLiteral("Garage"),
+        QStringLiteral("Guest Bathroom"),
+        QStringLiteral("Guest Bedroom"),
+        QStringLiteral("Kitchen"),
+        QStringLiteral("Laundry Room"),
+        QStringLiteral("Living Room"),
+        QStringLiteral("Master Bathroom"),
+        QStringLiteral("Master Bedroom"),
+        QStringLiteral("Mechanical Room"),
+        QStringLiteral("Powder Room"),
+        QStringLiteral("Safe"),
+        QStringLiteral("Shed"),
+        QStringLiteral("Storage Closet"),
+        QStringLiteral("Study/Den"),
         QStringLiteral("Utility Room"),
     };
     return locations;
@@ -113,10 +137,8 @@ const QStringList& dvData::seedLocations() {
 
 void dvData::Initialize() {
     invItem& item = Inventory().Item();
-    for (const QString& type : seedItemTypes())
-        item.ItemType().Add(type);
-    for (const QString& location : seedLocations())
-        item.Location().Add(location);
+    item.ItemType().AddAll(seedItemTypes());
+    item.Location().AddAll(seedLocations());
     Collection().Field().fieldType().Initialize();
 }
 
@@ -147,9 +169,11 @@ void dvData::CopyTable(Connection& destination, Connection& source, const QStrin
     QStringList placeholders;
     for (int i = 0; i < columns; ++i)
         placeholders.append(QStringLiteral("?"));
-    Statement insert(destination.handle(), QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                               .arg(table, names.join(QStringLiteral(", ")),
-                                                    placeholders.join(QStringLiteral(", "))));
+    Statement insert(
+        destination.handle(),
+        QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+            .arg(table, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))),
+        Statement::BindLater{});
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(rows)) == SQLITE_ROW) {
         sqlite3_reset(insert.handle());
@@ -172,7 +196,7 @@ void dvData::UpdateDatabaseToVersion1_2(const QString& connString) {
     Connection connection(connString);
     const Recordset columns =
         connection.query(QStringLiteral("SELECT type FROM pragma_table_info('tblCollectionItem') "
-                                         "WHERE name = 'ItemNM'"));
+                                        "WHERE name = 'ItemNM'"));
     if (columns.isEmpty())
         throw DbError(QStringLiteral("The collection item table has no column ItemNM."));
 }

@@ -18,9 +18,13 @@ public:
     dvData(const dvData&) = delete;
     dvData& operator=(const dvData&) = delete;
 
-    class Inventory& Inventory() { return *m_inventory; }
+    class Inventory& Inventory() {
+        return *m_inventory;
+    }
     const class Inventory& Inventory() const { return *m_inventory; }
-    class Collection& Collection() { return *m_collection; }
+    class Collection& Collection() {
+        return *m_collection;
+    }
     const class Collection& Collection() const { return *m_collection; }
 
     // Sets the database file. A missing file is created and seeded without asking; an existing

@@ -15,14 +15,26 @@ Recordset LookupList::List() const {
     return read(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(m_table, m_column));
 }
 
+QString LookupList::insertStatement() const {
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(m_table, m_column);
+}
+
 bool LookupList::Add(const QString& text) const {
     try {
-        write(QStringLiteral("INSERT INTO %1 (%2) VALUES (?)").arg(m_table, m_column), {text});
+        write(insertStatement(), {text});
         return true;
     } catch (const DbError& error) {
         qCDebug(lcLookup) << "refused" << text << error.message();
         return false;
     }
+}
+
+void LookupList::AddAll(const QStringList& texts) const {
+    Connection connection = connect();
+    Transaction transaction(connection);
+    for (const QString& text : texts)
+        connection.execute(insertStatement(), {text});
+    transaction.commit();
 }
 
 bool LookupList::Update(const QString& oldValue, const QString& newValue) const {

@@ -12,6 +12,8 @@ public:
     // Stores a new entry; false when the table refuses it (a duplicate, an empty or too long
     // text) or the database cannot be reached. Nothing is changed then.
     bool Add(const QString& text) const;
+    // Stores several entries at once, all or none; throws DbError when any is refused.
+    void AddAll(const QStringList& texts) const;
     // Renames an entry; false when the database refuses. An unknown old value changes nothing.
     bool Update(const QString& oldValue, const QString& newValue) const;
     // Deletes an entry (and, through the relation, every item filed under it).
@@ -24,6 +26,8 @@ protected:
     LookupList(const dvData& data, QString table, QString column);
 
 private:
+    QString insertStatement() const;
+
     QString m_table;
     QString m_column;
 };

@@ -10,7 +10,8 @@ class dvData;
 // open between calls (maintenance may replace the file while the application runs).
 class RecordStore {
 public:
-    explicit RecordStore(const dvData& data) : m_data(data) {}
+    explicit RecordStore(const dvData& data)
+        : m_data(data) {}
 
 protected:
     const dvData& data() const { return m_data; }

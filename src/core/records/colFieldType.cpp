@@ -5,10 +5,14 @@ colFieldType::colFieldType(const dvData& data)
 
 const QStringList& colFieldType::names() {
     static const QStringList names = {
-        QStringLiteral("String"),           QStringLiteral("String (Fixed List)"),
-        QStringLiteral("String (Memory List)"), QStringLiteral("Number - Integer"),
-        QStringLiteral("Number - Float"),   QStringLiteral("Yes/No"),
-        QStringLiteral("Date"),             QStringLiteral("Currency"),
+        QStringLiteral("String"),
+        QStringLiteral("String (Fixed List)"),
+        QStringLiteral("String (Memory List)"),
+        QStringLiteral("Number - Integer"),
+        QStringLiteral("Number - Float"),
+        QStringLiteral("Yes/No"),
+        QStringLiteral("Date"),
+        QStringLiteral("Currency"),
     };
     return names;
 }

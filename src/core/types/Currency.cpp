@@ -55,8 +55,8 @@ std::optional<Currency> Currency::parse(const QString& text, bool allowDollar) {
         return std::nullopt;
     const qint64 fractionValue = (fraction + QStringLiteral("0000")).left(4).toLongLong();
     const qint64 units = wholeValue * Scale + fractionValue;
-    const bool negative = match.captured(1) == QLatin1String("-") ||
-                          match.captured(3) == QLatin1String("-");
+    const bool negative =
+        match.captured(1) == QLatin1String("-") || match.captured(3) == QLatin1String("-");
     return Currency(negative ? -units : units);
 }
 

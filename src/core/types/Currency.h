@@ -44,7 +44,8 @@ public:
     constexpr auto operator<=>(const Currency&) const = default;
 
 private:
-    constexpr explicit Currency(qint64 units) : m_units(units) {}
+    constexpr explicit Currency(qint64 units)
+        : m_units(units) {}
     qint64 m_units = 0;
 };
 

@@ -1,0 +1,162 @@
+// The shared helpers that turn values into text and check what users type, and the money and
+// date types under them.
+
+#include "TestEnvironment.h"
+
+#include "app/General.h"
+#include "app/Settings.h"
+#include "types/Currency.h"
+#include "types/DateText.h"
+
+using namespace General;
+
+class HelpersTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestEnvironment> env;
+
+private slots:
+    void init() { env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { env.reset(); }
+
+    void escapeQuotesDoublesEachQuoteInPlace() {
+        QCOMPARE(EscapeQuotes("O'Neil's"), QString("O''Neil''s"));
+        QCOMPARE(EscapeQuotes("plain"), QString("plain"));
+        QCOMPARE(EscapeQuotes("''"), QString("''''"));
+    }
+
+    void nullToDefault() {
+        QCOMPARE(NullToDefault(QVariant(), KindText), QVariant(QString()));
+        QCOMPARE(NullToDefault(QVariant(), KindInteger32).toInt(), 0);
+        QVERIFY(!NullToDefault(QVariant(), 11).isValid());
+        QCOMPARE(NullToDefault(42, KindText).toString(), QString("42"));
+        QCOMPARE(NullToDefault(QDate(2026, 12, 6), KindText).toString(), QString("12/6/2026"));
+        QCOMPARE(
+            NullToDefault(QVariant::fromValue(Currency::fromUnits(125000)), KindText).toString(),
+            QString("12.5"));
+        QCOMPARE(NullToDefault(true, KindText).toString(), QString("True"));
+        QCOMPARE(NullToDefault("7.6", KindInteger16).toInt(), 8);
+    }
+
+    void wholeNumbers_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("12") << QVariant("12") << true;
+        QTest::newRow("12.0") << QVariant("12.0") << true;
+        QTest::newRow("-7") << QVariant("-7") << true;
+        QTest::newRow("12.5") << QVariant("12.5") << false;
+        QTest::newRow("word") << QVariant("twelve") << false;
+        QTest::newRow("empty") << QVariant("") << false;
+        QTest::newRow("three thousand million") << QVariant("3000000000") << false;
+        QTest::newRow("largest 32-bit") << QVariant("2147483647") << true;
+        QTest::newRow("number") << QVariant(15) << true;
+    }
+    void wholeNumbers() {
+        QFETCH(QVariant, value);
+        QFETCH(bool, whole);
+        QCOMPARE(IsWholeNumber(value), whole);
+    }
+
+    void money_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("allowDollar");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("12.34") << "12.34" << false << true;
+        QTest::newRow("12.5") << "12.5" << false << true;
+        QTest::newRow("12.345") << "12.345" << false << false;
+        QTest::newRow("-1") << "-1" << false << false;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("$5 no dollar") << "$5" << false << false;
+        QTest::newRow("$5 dollar") << "$5" << true << true;
+        QTest::newRow("$12.50 dollar") << "$12.50" << true << true;
+        QTest::newRow("thousands") << "1,234.56" << false << true;
+        QTest::newRow("word") << "ten" << true << false;
+        QTest::newRow("largest") << "922337203685477" << false << true;
+        QTest::newRow("too large") << "922337203685478" << false << false;
+        QTest::newRow("trailing point") << "12." << false << true;
+    }
+    void money() {
+        QFETCH(QString, text);
+        QFETCH(bool, allowDollar);
+        QFETCH(bool, valid);
+        QCOMPARE(IsValidMoney(text, allowDollar), valid);
+        // Whatever passes the check can be stored as an amount.
+        if (valid)
+            QVERIFY(ToCurrency(text).has_value());
+    }
+
+    void formatPriceFollowsTheRoundingOption() {
+        QCOMPARE(FormatPrice(1234.5, true), QString("$1234.50"));
+        QCOMPARE(FormatPrice("12.5", false), QString("12.50"));
+        QCOMPARE(FormatPrice(QVariant::fromValue(Currency::fromUnits(5)), true), QString("$0.00"));
+        Settings::setText(SettingKeys::RoundPrices, "1");
+        QCOMPARE(FormatPrice(1234.5, true), QString("$1235"));
+        QCOMPARE(FormatPrice(QVariant::fromValue(Currency::fromUnits(12344999)), false),
+                 QString("1234"));
+        QCOMPARE(FormatPrice(QVariant(), true), QString());
+    }
+
+    void fieldValueTextByKind() {
+        QCOMPARE(FieldValueText("Mint", 0), QString("Mint"));
+        QCOMPARE(FieldValueText("1909", 3), QString("1909"));
+        QCOMPARE(FieldValueText("1", 5), QString("True"));
+        QCOMPARE(FieldValueText("0", 5), QString("False"));
+        QCOMPARE(FieldValueText("12.5", 7), QString("$12.50"));
+        QCOMPARE(FieldValueText("$12.50", 7), QString("$12.50"));
+        QCOMPARE(FieldValueText("12/6/2026", 6), QString("12/6/2026"));
+        QCOMPARE(FieldValueText("anything", 9), QString());
+    }
+
+    void currencyIsExact() {
+        Currency sum;
+        for (int i = 0; i < 10; ++i)
+            sum += *Currency::parse("0.1");
+        QCOMPARE(sum, Currency::fromWhole(1));
+        QCOMPARE(Currency::parse("1,234.5")->units(), 12345000);
+        QCOMPARE(Currency::parse("-$3")->units(), -30000);
+        QVERIFY(!Currency::parse("$3", false));
+        QVERIFY(!Currency::parse("1.23456"));
+        QVERIFY(!Currency::parse("12,34"));
+        QCOMPARE(Currency::fromUnits(12345000).format("$#,##0.00"), QString("$1,234.50"));
+        QCOMPARE(Currency::fromUnits(12345000).format("$#,##0"), QString("$1,235"));
+        QCOMPARE(Currency::fromUnits(-12345000).format("$#,##0"), QString("-$1,235"));
+        QCOMPARE(Currency::fromUnits(10000000000).format("#,##0"), QString("1,000,000"));
+        QCOMPARE(Currency::fromUnits(125).format("0.00"), QString("0.01"));
+        QCOMPARE(Currency::fromUnits(125000).toString(), QString("12.5"));
+        QCOMPARE(Currency::fromWhole(250).percentOf(80), Currency::fromWhole(200));
+        QCOMPARE(Currency::parse("33.33")->percentOf(12.5), Currency::fromUnits(41663));
+    }
+
+    void dateTexts() {
+        QCOMPARE(DateText::shortDate(QDate(2026, 12, 6)), QString("12/6/2026"));
+        QCOMPARE(DateText::generalDate(QDateTime(QDate(2026, 12, 6), QTime(0, 0))),
+                 QString("12/6/2026"));
+        QVERIFY(DateText::generalDate(QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9)))
+                    .startsWith("12/6/2026 2:05:09"));
+        QCOMPARE(DateText::storageText(QDate(2026, 1, 2)), QString("2026-01-02"));
+        QCOMPARE(DateText::storageText(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))),
+                 QString("2026-01-02 03:04:05"));
+        QCOMPARE(DateText::fromStorage("2026-01-02").toDate(), QDate(2026, 1, 2));
+        QVERIFY(!DateText::fromStorage("1/2/2026").isValid());
+    }
+
+    void typedDates_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("four-digit year") << "12/6/2026" << QDate(2026, 12, 6);
+        QTest::newRow("two-digit year, this century") << "3/4/26" << QDate(2026, 3, 4);
+        QTest::newRow("two-digit year, last century") << "3/4/75" << QDate(1975, 3, 4);
+        QTest::newRow("iso") << "2026-03-04" << QDate(2026, 3, 4);
+        QTest::newRow("not a date") << "soon" << QDate();
+        QTest::newRow("no such day") << "2/30/2026" << QDate();
+    }
+    void typedDates() {
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        QCOMPARE(DateText::parseDate(text), date);
+    }
+};
+
+DOMIVO_TEST_MAIN(HelpersTest)
+#include "tst_helpers.moc"
