@@ -17,6 +17,7 @@ public:
     // a given one is written even when empty (an empty price as 0). Prices are the typed text,
     // a Currency or Null.
     struct Changes {
+        // Each member has an initializer, so callers name only the members they set.
         std::optional<QString> CollectionNM{};
         std::optional<QString> ItemNM{};
         std::optional<QVariant> PurchasePriceAM{};

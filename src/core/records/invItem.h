@@ -14,8 +14,9 @@ class invItem : public RecordStore {
 public:
     // The columns of an item as the item editor supplies them for a new item. Dates are QDate
     // (Null or the empty text for no date); prices are the typed text, a Currency or Null, and
-    // an empty price is stored as 0. Type and location name entries of their lists.
+    // an empty price is stored as 0. Type and location must be entries of their lists.
     struct Values {
+        // Each member has an initializer, so callers name only the members they set.
         QString ManufacturerNM{};
         QString ItemNM{};
         QString ModelSeriesTX{};
@@ -38,6 +39,7 @@ public:
     // The columns to change on an existing item: an omitted member leaves its column as it is,
     // a given one is written even when empty (an empty price as 0, an empty date as Null).
     struct Changes {
+        // Each member has an initializer, so callers name only the members they set.
         std::optional<QString> ManufacturerNM{};
         std::optional<QString> ItemNM{};
         std::optional<QString> ModelSeriesTX{};
