@@ -1,9 +1,46 @@
 #include "CliCommand.h"
 
 #include "app/AppPaths.h"
+#include "app/General.h"
+#include "data/ConnectionString.h"
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "data/dvData.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
 
 QString CliContext::dataFolder() const {
     return AppPaths::dataFolder(dataDirOverride);
+}
+
+void CliContext::openDatabase(dvData& data) const {
+    const QString file = AppPaths::databaseFile(dataFolder());
+    if (!QFileInfo::exists(file))
+        throw DbError(QStringLiteral("no database at %1 (domivo-cli init creates one)").arg(file));
+    if (!dvData::ValidDatabase(ConnectionString::forFile(file)))
+        throw DbError(QStringLiteral("not a valid Domivo database: %1").arg(file));
+    data.setPath(file);
+}
+
+void printTable(QTextStream& out, const Recordset& rows) {
+    static const QRegularExpression breaks(QStringLiteral("[\t\r\n]"));
+    const auto cell = [](const QVariant& value) {
+        return General::NullToDefault(value, General::KindText)
+            .toString()
+            .replace(breaks, QStringLiteral(" "));
+    };
+    QStringList line;
+    for (const QString& name : rows.columnNames())
+        line.append(cell(name));
+    out << line.join(QLatin1Char('\t')) << '\n';
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        line.clear();
+        for (const QVariant& value : rows.row(row))
+            line.append(cell(value));
+        out << line.join(QLatin1Char('\t')) << '\n';
+    }
+    out.flush();
 }
 
 const QVector<CliCommand>& cliCommands() {
@@ -16,6 +53,18 @@ const QVector<CliCommand>& cliCommands() {
          QStringLiteral("Check that FILE (default: the data folder's database) is a valid "
                         "database, or with --backup a valid backup file."),
          runCheck},
+        {QStringLiteral("items"),
+         QStringLiteral("[--type T | --location L | --manufacturer M | --purchase-date DATE]"),
+         QStringLiteral("List the inventory items as the inventory window's grid shows them "
+                        "(tab-separated), at most one filter."),
+         runItems},
+        {QStringLiteral("collections"), QString(),
+         QStringLiteral("List the collections with their comments (tab-separated)."),
+         runCollections},
+        {QStringLiteral("collection"), QStringLiteral("NAME"),
+         QStringLiteral("List the items of collection NAME as the collections window's grid "
+                        "shows them (tab-separated)."),
+         runCollection},
     };
     return commands;
 }

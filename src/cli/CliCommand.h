@@ -6,6 +6,9 @@
 #include <QVector>
 #include <functional>
 
+class dvData;
+class Recordset;
+
 // What a command of the command-line tool gets: its own arguments, the resolved data folder and
 // the two output streams.
 struct CliContext {
@@ -16,7 +19,15 @@ struct CliContext {
 
     // Resolves (and creates) the data folder as the application does.
     QString dataFolder() const;
+    // Points the context at the data folder's database, which must exist and be valid: a
+    // command that only reads never creates one. Throws DbError otherwise.
+    void openDatabase(dvData& data) const;
 };
+
+// Prints rows as the grids show them, for scripts: a line of column names, then one line per
+// row, values tab-separated in their display text (Null as empty). Tabs and line breaks inside
+// a value become blanks so that every row stays one line.
+void printTable(QTextStream& out, const Recordset& rows);
 
 // Exit codes shared by every command.
 namespace ExitCode {
@@ -44,3 +55,6 @@ const QVector<CliCommand>& cliCommands();
 // Each command lives in a file of its own and is listed here.
 int runInit(CliContext& context);
 int runCheck(CliContext& context);
+int runItems(CliContext& context);
+int runCollections(CliContext& context);
+int runCollection(CliContext& context);

@@ -2,4 +2,35 @@
 
 Collection::Collection(const dvData& data)
     : RecordStore(data)
+    , m_item(data)
     , m_field(data) {}
+
+Recordset Collection::List() const {
+    return read(QStringLiteral("SELECT * FROM tblCollection ORDER BY CollectionNM"));
+}
+
+Recordset Collection::Retrieve(const QString& name) const {
+    return read(QStringLiteral("SELECT * FROM tblCollection WHERE CollectionNM = ?"), {name});
+}
+
+qint64 Collection::Count() const {
+    return count(QStringLiteral("SELECT count(*) AS cnt FROM tblCollection"));
+}
+
+void Collection::Add(const QString& name, const QString& comments) const {
+    write(QStringLiteral("INSERT INTO tblCollection (CollectionNM, CommentsTX) VALUES (?, ?)"),
+          {name, comments});
+}
+
+void Collection::Update(const QString& oldName, const QString& newName,
+                        const QString& comments) const {
+    // One statement renames and sets the comments together; the relations carry the new name
+    // into the field definitions and the items.
+    write(QStringLiteral(
+              "UPDATE tblCollection SET CollectionNM = ?, CommentsTX = ? WHERE CollectionNM = ?"),
+          {newName, comments, oldName});
+}
+
+void Collection::Delete(const QString& name) const {
+    write(QStringLiteral("DELETE FROM tblCollection WHERE CollectionNM = ?"), {name});
+}

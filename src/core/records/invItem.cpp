@@ -1,6 +1,177 @@
 #include "records/invItem.h"
 
+#include "data/DbError.h"
+
 invItem::invItem(const dvData& data)
     : RecordStore(data)
     , m_type(data)
     , m_location(data) {}
+
+const QStringList& invItem::columnNames() {
+    static const QStringList columns = {
+        QStringLiteral("ItemID"),           QStringLiteral("ManufacturerNM"),
+        QStringLiteral("ItemNM"),           QStringLiteral("ModelSeriesTX"),
+        QStringLiteral("SerialNumberID"),   QStringLiteral("PurchaseLocationTX"),
+        QStringLiteral("PurchaseDT"),       QStringLiteral("WarrantyCD"),
+        QStringLiteral("WarrantyExpireDT"), QStringLiteral("WarrantyDocumentCD"),
+        QStringLiteral("PurchasePriceAM"),  QStringLiteral("ReplacePriceAM"),
+        QStringLiteral("AppraisalPriceAM"), QStringLiteral("TypeTX"),
+        QStringLiteral("LocationTX"),       QStringLiteral("ReceiptCD"),
+        QStringLiteral("ManualsCD"),        QStringLiteral("CommentsTX"),
+        QStringLiteral("LastChangeDT"),
+    };
+    return columns;
+}
+
+Recordset invItem::ListMainGrid(int roundPrices, const QString& inType, const QString& inLocation,
+                                const QString& inManufacturer, const QDate& inPurchaseDate) const {
+    const QString format =
+        roundPrices == 1 ? QStringLiteral("$#,##0") : QStringLiteral("$#,##0.00");
+    QStringList conditions;
+    QVariantList params;
+    if (!inType.isEmpty()) {
+        conditions.append(QStringLiteral("TypeTX = ?"));
+        params.append(inType);
+    }
+    if (!inLocation.isEmpty()) {
+        conditions.append(QStringLiteral("LocationTX = ?"));
+        params.append(inLocation);
+    }
+    if (!inManufacturer.isEmpty()) {
+        conditions.append(QStringLiteral("ManufacturerNM = ?"));
+        params.append(inManufacturer);
+    }
+    if (inPurchaseDate.isValid()) {
+        conditions.append(QStringLiteral("PurchaseDT = ?"));
+        params.append(inPurchaseDate);
+    }
+    QString sql = QStringLiteral("SELECT ItemID, ManufacturerNM AS Manufacturer, ItemNM AS Item, "
+                                 "ModelSeriesTX AS Model, FormatMoney(PurchasePriceAM, '%1') AS "
+                                 "Price, TypeTX AS Type, LocationTX AS Location FROM tblItem")
+                      .arg(format);
+    if (!conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY ManufacturerNM, ItemNM");
+
+    Connection connection = connect();
+    Recordset rows = connection.query(sql, params);
+    if (!rows.isEmpty())
+        return rows;
+    // FROM tblItem makes the placeholder row appear only when there are items to filter.
+    return connection.query(QStringLiteral(
+        "SELECT '' AS ItemID, '' AS Manufacturer, 'No items found' AS Item, "
+        "'' AS Model, '' AS Price, '' AS Type, '' AS Location FROM tblItem LIMIT 1"));
+}
+
+Recordset invItem::DistinctFieldValue(const QString& fieldName) const {
+    QString column;
+    for (const QString& candidate : columnNames())
+        if (candidate.compare(fieldName, Qt::CaseInsensitive) == 0)
+            column = candidate;
+    if (column.isEmpty())
+        throw DbError(QStringLiteral("The item table has no column '%1'.").arg(fieldName));
+    return read(QStringLiteral("SELECT DISTINCT %1 FROM tblItem ORDER BY %1").arg(column));
+}
+
+Recordset invItem::Retrieve(qint64 itemID) const {
+    return read(QStringLiteral("SELECT * FROM tblItem WHERE ItemID = ?"), {itemID});
+}
+
+Recordset invItem::List(const QString& LocationTX, const QString& TypeTX,
+                        const QString& orderBy) const {
+    QString sql = QStringLiteral("SELECT * FROM tblItem");
+    QVariantList params;
+    if (!LocationTX.isEmpty()) {
+        sql += QStringLiteral(" WHERE LocationTX = ?");
+        params.append(LocationTX);
+    } else if (!TypeTX.isEmpty()) {
+        sql += QStringLiteral(" WHERE TypeTX = ?");
+        params.append(TypeTX);
+    }
+    const QString order = orderByList(orderBy, columnNames());
+    sql += QStringLiteral(" ORDER BY ") +
+           (order.isEmpty() ? QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX") : order);
+    return read(sql, params);
+}
+
+qint64 invItem::Count(const QString& LocationTX, const QString& TypeTX) const {
+    if (!LocationTX.isEmpty())
+        return count(QStringLiteral("SELECT count(*) AS cnt FROM tblItem WHERE LocationTX = ?"),
+                     {LocationTX});
+    if (!TypeTX.isEmpty())
+        return count(QStringLiteral("SELECT count(*) AS cnt FROM tblItem WHERE TypeTX = ?"),
+                     {TypeTX});
+    return count(QStringLiteral("SELECT count(*) AS cnt FROM tblItem"));
+}
+
+void invItem::Add(const Values& item) const {
+    write(QStringLiteral(
+              "INSERT INTO tblItem (ManufacturerNM, ItemNM, ModelSeriesTX, SerialNumberID, "
+              "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, WarrantyDocumentCD, "
+              "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, "
+              "ManualsCD, CommentsTX, LastChangeDT) "
+              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+          {item.ManufacturerNM, item.ItemNM, item.ModelSeriesTX, item.SerialNumberID,
+           item.PurchaseLocationTX, dateValue(item.PurchaseDT), item.WarrantyCD,
+           dateValue(item.WarrantyExpireDT), item.WarrantyDocumentCD,
+           QVariant::fromValue(amountValue(item.PurchasePriceAM)),
+           QVariant::fromValue(amountValue(item.ReplacePriceAM)),
+           QVariant::fromValue(amountValue(item.AppraisalPriceAM)), item.TypeTX, item.LocationTX,
+           item.ReceiptCD, item.ManualsCD, item.CommentsTX, today()});
+}
+
+void invItem::Update(qint64 itemID, const Changes& changes) const {
+    // One statement, so the item is changed completely or not at all.
+    QStringList assignments;
+    QVariantList params;
+    const auto set = [&](const char* column, const QVariant& value) {
+        assignments.append(QLatin1String(column) + QStringLiteral(" = ?"));
+        params.append(value);
+    };
+    const auto setText = [&](const char* column, const std::optional<QString>& value) {
+        if (value)
+            set(column, *value);
+    };
+    const auto setDate = [&](const char* column, const std::optional<QVariant>& value) {
+        if (value)
+            set(column, dateValue(*value));
+    };
+    const auto setFlag = [&](const char* column, const std::optional<bool>& value) {
+        if (value)
+            set(column, *value);
+    };
+    const auto setAmount = [&](const char* column, const std::optional<QVariant>& value) {
+        if (value)
+            set(column, QVariant::fromValue(amountValue(*value)));
+    };
+    setText("ManufacturerNM", changes.ManufacturerNM);
+    setText("ItemNM", changes.ItemNM);
+    setText("ModelSeriesTX", changes.ModelSeriesTX);
+    setText("SerialNumberID", changes.SerialNumberID);
+    setText("PurchaseLocationTX", changes.PurchaseLocationTX);
+    setDate("PurchaseDT", changes.PurchaseDT);
+    setFlag("WarrantyCD", changes.WarrantyCD);
+    setDate("WarrantyExpireDT", changes.WarrantyExpireDT);
+    setFlag("WarrantyDocumentCD", changes.WarrantyDocumentCD);
+    setAmount("PurchasePriceAM", changes.PurchasePriceAM);
+    setAmount("ReplacePriceAM", changes.ReplacePriceAM);
+    setAmount("AppraisalPriceAM", changes.AppraisalPriceAM);
+    setText("TypeTX", changes.TypeTX);
+    setText("LocationTX", changes.LocationTX);
+    setFlag("ReceiptCD", changes.ReceiptCD);
+    setFlag("ManualsCD", changes.ManualsCD);
+    setText("CommentsTX", changes.CommentsTX);
+    set("LastChangeDT", today());
+    params.append(itemID);
+    write(QStringLiteral("UPDATE tblItem SET %1 WHERE ItemID = ?")
+              .arg(assignments.join(QStringLiteral(", "))),
+          params);
+}
+
+void invItem::Update(qint64 itemID) const {
+    Update(itemID, Changes());
+}
+
+void invItem::Delete(qint64 itemID) const {
+    write(QStringLiteral("DELETE FROM tblItem WHERE ItemID = ?"), {itemID});
+}

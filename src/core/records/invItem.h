@@ -3,15 +3,100 @@
 #include "records/LookupList.h"
 #include "records/RecordStore.h"
 
-// The inventory items (tblItem), with the two lists an item is filed under.
+#include <QDate>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+// The inventory items (tblItem), with the two lists an item is filed under. Each call runs its
+// statement on a connection of its own and hands back the rows; nothing is kept between calls.
 class invItem : public RecordStore {
 public:
+    // The columns of an item as the item editor supplies them for a new item. Dates are QDate
+    // (Null or the empty text for no date); prices are the typed text, a Currency or Null, and
+    // an empty price is stored as 0. Type and location must be entries of their lists.
+    struct Values {
+        // Each member has an initializer, so callers name only the members they set.
+        QString ManufacturerNM{};
+        QString ItemNM{};
+        QString ModelSeriesTX{};
+        QString SerialNumberID{};
+        QString PurchaseLocationTX{};
+        QVariant PurchaseDT{};
+        bool WarrantyCD = false;
+        QVariant WarrantyExpireDT{};
+        bool WarrantyDocumentCD = false;
+        QVariant PurchasePriceAM{};
+        QVariant ReplacePriceAM{};
+        QVariant AppraisalPriceAM{};
+        QString TypeTX{};
+        QString LocationTX{};
+        bool ReceiptCD = false;
+        bool ManualsCD = false;
+        QString CommentsTX{};
+    };
+
+    // The columns to change on an existing item: an omitted member leaves its column as it is,
+    // a given one is written even when empty (an empty price as 0, an empty date as Null).
+    struct Changes {
+        // Each member has an initializer, so callers name only the members they set.
+        std::optional<QString> ManufacturerNM{};
+        std::optional<QString> ItemNM{};
+        std::optional<QString> ModelSeriesTX{};
+        std::optional<QString> SerialNumberID{};
+        std::optional<QString> PurchaseLocationTX{};
+        std::optional<QVariant> PurchaseDT{};
+        std::optional<bool> WarrantyCD{};
+        std::optional<QVariant> WarrantyExpireDT{};
+        std::optional<bool> WarrantyDocumentCD{};
+        std::optional<QVariant> PurchasePriceAM{};
+        std::optional<QVariant> ReplacePriceAM{};
+        std::optional<QVariant> AppraisalPriceAM{};
+        std::optional<QString> TypeTX{};
+        std::optional<QString> LocationTX{};
+        std::optional<bool> ReceiptCD{};
+        std::optional<bool> ManualsCD{};
+        std::optional<QString> CommentsTX{};
+    };
+
     explicit invItem(const dvData& data);
 
     invType& ItemType() { return m_type; }
     const invType& ItemType() const { return m_type; }
     invLocation& Location() { return m_location; }
     const invLocation& Location() const { return m_location; }
+
+    // The rows of the inventory window's grid: ItemID, Manufacturer, Item, Model, Price (text,
+    // "$#,##0" when roundPrices is 1, else "$#,##0.00"), Type, Location, by manufacturer and
+    // item name. An empty text or an invalid date is no filter; the window gives at most one,
+    // and several are all applied. When the filter matches nothing but the table has items,
+    // the one row is the placeholder "No items found" (every other column ""), so the grid
+    // says why it is empty; an empty table gives no row.
+    Recordset ListMainGrid(int roundPrices, const QString& inType, const QString& inLocation,
+                           const QString& inManufacturer, const QDate& inPurchaseDate) const;
+    // The different values of one column of tblItem, sorted; the result column is named after
+    // it. Only the columns of tblItem are accepted (DbError otherwise).
+    Recordset DistinctFieldValue(const QString& fieldName) const;
+    // The item's whole row (no row when there is no such item).
+    Recordset Retrieve(qint64 itemID) const;
+    // Whole item rows, filtered by location when one is given, else by type when one is given
+    // (the location wins when both are). orderBy lists columns of tblItem; empty means
+    // "ManufacturerNM, ItemNM, ModelSeriesTX".
+    Recordset List(const QString& LocationTX, const QString& TypeTX,
+                   const QString& orderBy = QString()) const;
+    // The number of items under a location, else a type, else all items (same precedence as
+    // List).
+    qint64 Count(const QString& LocationTX, const QString& TypeTX) const;
+    // Stores a new item, with LastChangeDT today.
+    void Add(const Values& item) const;
+    // Writes the given columns and LastChangeDT (today) of an item, all or none.
+    void Update(qint64 itemID, const Changes& changes) const;
+    // Only stamps LastChangeDT.
+    void Update(qint64 itemID) const;
+    void Delete(qint64 itemID) const;
+
+    // The columns of tblItem in table order.
+    static const QStringList& columnNames();
 
 private:
     invType m_type;

@@ -1,0 +1,19 @@
+#include "CliCommand.h"
+
+#include "app/Settings.h"
+#include "data/dvData.h"
+
+int runCollection(CliContext& context) {
+    if (context.args.size() != 1 || context.args.first().isEmpty())
+        throw UsageError{QStringLiteral("collection takes one collection name")};
+    const QString name = context.args.first();
+    dvData data;
+    context.openDatabase(data);
+    if (data.Collection().Retrieve(name).isEmpty()) {
+        context.err << "domivo-cli: there is no collection named '" << name << "'" << Qt::endl;
+        return ExitCode::Failed;
+    }
+    const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
+    printTable(context.out, data.Collection().Item().MainGrid(name, roundPrices));
+    return ExitCode::Ok;
+}

@@ -1,0 +1,198 @@
+#include "records/colItem.h"
+
+#include "data/DbError.h"
+
+#include <functional>
+
+namespace {
+
+// One join per field, each through the (ItemID, FieldID) key of the value table, so that a
+// field's value is found by key for every item. CROSS JOIN keeps the item table as the outer
+// loop: otherwise a condition on a field may lead the engine to walk the whole value table of
+// every collection. The aliases are f + the field's position, which holds only letters and
+// digits whatever the field is called.
+struct FieldJoins {
+    QStringList columns; // "fK.FieldValueTX AS <alias>"
+    QString joins;
+    QVariantList params; // the FieldIDs, in the order of the joins
+};
+
+FieldJoins fieldJoins(const Recordset& fields, const std::function<QString(int)>& aliasOf) {
+    FieldJoins result;
+    for (int k = 0; k < fields.rowCount(); ++k) {
+        const QString table = QStringLiteral("f%1").arg(k);
+        result.columns.append(QStringLiteral("%1.FieldValueTX AS %2").arg(table, aliasOf(k)));
+        result.joins +=
+            QStringLiteral(" CROSS JOIN tblCollectionItemField %1 ON %1.ItemID = a.ItemID "
+                           "AND %1.FieldID = ?")
+                .arg(table);
+        result.params.append(fields.value(k, QStringLiteral("FieldID")));
+    }
+    return result;
+}
+
+} // namespace
+
+colItem::colItem(const dvData& data)
+    : RecordStore(data)
+    , m_field(data) {}
+
+Recordset colItem::MainGrid(const QString& collection, int roundPrices) const {
+    const QString format =
+        roundPrices == 1 ? QStringLiteral("$#,##0") : QStringLiteral("$#,##0.00");
+    Connection connection = connect();
+    const Recordset fields = connection.query(
+        QStringLiteral("SELECT FieldID, FieldNM FROM tblCollectionField WHERE CollectionNM = ? "
+                       "ORDER BY FieldID"),
+        {collection});
+    const FieldJoins joins = fieldJoins(fields, [&fields](int k) {
+        return SqlFragment::quoteIdentifier(fields.value(k, QStringLiteral("FieldNM")).toString());
+    });
+    QStringList columns = {QStringLiteral("a.ItemID AS \"ItemID\""),
+                           QStringLiteral("a.ItemNM AS \"Item Name\"")};
+    columns += joins.columns;
+    columns.append(QStringLiteral("FormatMoney(a.PurchasePriceAM, '%1') AS \"Price\"").arg(format));
+    const QString sql = QStringLiteral("SELECT %1 FROM tblCollectionItem a%2 "
+                                       "WHERE a.CollectionNM = ? ORDER BY a.ItemID")
+                            .arg(columns.join(QStringLiteral(", ")), joins.joins);
+    return connection.query(sql, joins.params + QVariantList{collection});
+}
+
+Recordset colItem::List(const QString& collection, const QString& orderBy) const {
+    static const QStringList itemColumns = {
+        QStringLiteral("ItemID"),           QStringLiteral("ItemNM"),
+        QStringLiteral("CollectionNM"),     QStringLiteral("PurchasePriceAM"),
+        QStringLiteral("AppraisalPriceAM"), QStringLiteral("ReplacePriceAM"),
+        QStringLiteral("CommentsTX"),       QStringLiteral("LastChangeDT"),
+    };
+    const QString order = orderByList(orderBy, itemColumns);
+    return read(QStringLiteral("SELECT * FROM tblCollectionItem WHERE CollectionNM = ? ORDER BY %1")
+                    .arg(order.isEmpty() ? QStringLiteral("ItemNM") : order),
+                {collection});
+}
+
+Recordset colItem::Retrieve(std::optional<qint64> itemID, const std::optional<QString>& itemName,
+                            const std::optional<QString>& collection) const {
+    if (itemName) {
+        if (!collection)
+            throw DbError(QStringLiteral("An item is found by its name only within a collection."));
+        return read(
+            QStringLiteral("SELECT * FROM tblCollectionItem WHERE ItemNM = ? AND CollectionNM = ?"),
+            {*itemName, *collection});
+    }
+    if (!itemID)
+        throw DbError(QStringLiteral("No item was named."));
+    return read(QStringLiteral("SELECT * FROM tblCollectionItem WHERE ItemID = ?"), {*itemID});
+}
+
+qint64 colItem::Count(const QString& collection) const {
+    return count(
+        QStringLiteral("SELECT count(*) AS cnt FROM tblCollectionItem WHERE CollectionNM = ?"),
+        {collection});
+}
+
+qint64 colItem::Add(const QString& collection, const QString& itemName,
+                    const QVariant& purchasePrice, const QVariant& appraisalPrice,
+                    const QVariant& replacePrice, const QString& comments) const {
+    const QVariantList params = {collection,
+                                 itemName,
+                                 QVariant::fromValue(amountValue(purchasePrice)),
+                                 QVariant::fromValue(amountValue(replacePrice)),
+                                 QVariant::fromValue(amountValue(appraisalPrice)),
+                                 comments,
+                                 today()};
+    Connection connection = connect();
+    connection.execute(QStringLiteral("INSERT INTO tblCollectionItem (CollectionNM, ItemNM, "
+                                      "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, "
+                                      "CommentsTX, LastChangeDT) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                       params);
+    return connection.lastInsertId();
+}
+
+void colItem::Update(qint64 itemID, const Changes& changes) const {
+    // One statement, so the item is changed completely or not at all.
+    QStringList assignments;
+    QVariantList params;
+    const auto set = [&](const char* column, const QVariant& value) {
+        assignments.append(QLatin1String(column) + QStringLiteral(" = ?"));
+        params.append(value);
+    };
+    const auto setAmount = [&](const char* column, const std::optional<QVariant>& value) {
+        if (value)
+            set(column, QVariant::fromValue(amountValue(*value)));
+    };
+    if (changes.CollectionNM)
+        set("CollectionNM", *changes.CollectionNM);
+    if (changes.ItemNM)
+        set("ItemNM", *changes.ItemNM);
+    setAmount("PurchasePriceAM", changes.PurchasePriceAM);
+    setAmount("ReplacePriceAM", changes.ReplacePriceAM);
+    setAmount("AppraisalPriceAM", changes.AppraisalPriceAM);
+    if (changes.CommentsTX)
+        set("CommentsTX", *changes.CommentsTX);
+    set("LastChangeDT", today());
+    params.append(itemID);
+    write(QStringLiteral("UPDATE tblCollectionItem SET %1 WHERE ItemID = ?")
+              .arg(assignments.join(QStringLiteral(", "))),
+          params);
+}
+
+void colItem::Update(qint64 itemID) const {
+    Update(itemID, Changes());
+}
+
+void colItem::Delete(qint64 itemID) const {
+    write(QStringLiteral("DELETE FROM tblCollectionItem WHERE ItemID = ?"), {itemID});
+}
+
+Recordset colItem::Search(const QString& collection, const QString& selectList,
+                          const SqlFragment& condition, const QString& orderBy) const {
+    Connection connection = connect();
+    const Recordset fields = connection.query(
+        QStringLiteral(
+            "SELECT FieldID FROM tblCollectionField WHERE CollectionNM = ? ORDER BY FieldID"),
+        {collection});
+    QStringList innerColumns = {
+        QStringLiteral("ItemID"),           QStringLiteral("ItemNM"),
+        QStringLiteral("CollectionNM"),     QStringLiteral("PurchasePriceAM"),
+        QStringLiteral("AppraisalPriceAM"), QStringLiteral("ReplacePriceAM"),
+        QStringLiteral("CommentsTX"),       QStringLiteral("LastChangeDT"),
+    };
+    QStringList select;
+    for (const QString& column : std::as_const(innerColumns))
+        select.append(QStringLiteral("a.%1 AS %1").arg(column));
+    const FieldJoins joins = fieldJoins(fields, [&fields](int k) {
+        return QStringLiteral("Field%1").arg(fields.value(k, 0).toLongLong());
+    });
+    select += joins.columns;
+    for (int k = 0; k < fields.rowCount(); ++k)
+        innerColumns.append(QStringLiteral("Field%1").arg(fields.value(k, 0).toLongLong()));
+
+    QString sql = QStringLiteral("SELECT ItemID");
+    if (!selectList.trimmed().isEmpty())
+        sql += QStringLiteral(", ") + selectList;
+    sql += QStringLiteral(" FROM (SELECT %1 FROM tblCollectionItem a%2 WHERE a.CollectionNM = ?)")
+               .arg(select.join(QStringLiteral(", ")), joins.joins);
+    QVariantList params = joins.params;
+    params.append(collection);
+    if (!condition.isEmpty()) {
+        sql += QStringLiteral(" WHERE ") + condition.text;
+        params += condition.params;
+    }
+    const QString order = orderByList(orderBy, innerColumns);
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order;
+    return connection.query(sql, params);
+}
+
+Currency colItem::SumPrice(const QString& collection, const QString& fieldName,
+                           const QString& value) const {
+    const QVariant sum = connect().scalar(
+        QStringLiteral("SELECT sum(b.PurchasePriceAM) AS price FROM tblCollectionItemField a "
+                       "JOIN tblCollectionItem b ON b.ItemID = a.ItemID "
+                       "JOIN tblCollectionField c "
+                       "ON c.CollectionNM = b.CollectionNM AND c.FieldID = a.FieldID "
+                       "WHERE b.CollectionNM = ? AND c.FieldNM = ? AND a.FieldValueTX = ?"),
+        {collection, fieldName, value});
+    return Currency::fromUnits(sum.toLongLong());
+}
