@@ -171,7 +171,6 @@ std::optional<int> frmMain::MDIForm_Load() {
     const QDateTime start = QDateTime::currentDateTime();
 
     m_splash->show();
-    m_splash->raise();
     m_splash->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
@@ -663,7 +662,6 @@ void frmMain::menuCommand(const QString& name) {
     RunCommand(this, [&] {
         if (name == QLatin1String("XXXXXXXX")) {
             m_splash->show();
-            m_splash->raise();
         } else if (name == QLatin1String("mnuFile_Exit")) {
             close();
         } else if (name == QLatin1String("mnuEdit_New") || name == QLatin1String("mnuEdit_Edit") ||
