@@ -301,7 +301,7 @@ void MainWindowTest::statusMessageClearedByTheTimer() {
     QTest::qWait(4500);
     QCOMPARE(window.statusText(), QStringLiteral("There are 2 items"));
     // ... the first tick after more than five clears it.
-    QTRY_COMPARE_WITH_TIMEOUT(window.statusText(), QString(), 3500);
+    QTRY_COMPARE_WITH_TIMEOUT(window.statusText(), QString(), 5000);
 }
 
 void MainWindowTest::switchingKeepsOneToolWindow() {

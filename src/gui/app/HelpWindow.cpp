@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -62,6 +63,9 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     contents->setObjectName(QStringLiteral("lstContents"));
     m_tabs->addTab(contents, QStringLiteral("&Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
+    // One book of pages: show them all at once.
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandToDepth(0); });
 
     auto* indexPage = new QWidget(m_tabs);
     auto* filter = new QLineEdit(indexPage);

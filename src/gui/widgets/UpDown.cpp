@@ -1,6 +1,7 @@
 #include "widgets/UpDown.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -61,6 +62,19 @@ void UpDown::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && m_buddy)
         m_buddy->setEnabled(isEnabled());
     QWidget::changeEvent(event);
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+        stepUp();
+        break;
+    case Qt::Key_Down:
+        stepDown();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void UpDown::showValue() {
