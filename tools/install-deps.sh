@@ -5,7 +5,7 @@ set -eu
 
 packages="g++ cmake ninja-build pkg-config libsqlite3-dev sqlite3 \
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools \
-libgl-dev fonts-dejavu-core xvfb xauth"
+libqt6svg6 libx11-dev libgl-dev fonts-dejavu-core xvfb xauth"
 
 missing=""
 for package in $packages; do

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class HelpWindow;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+class QToolBar;
+class ToolWindow;
+class frmSplash;
+
+// The main window: a frame holding exactly one tool window at a time, with the menus, the
+// toolbar tlbMain, the status bar stbMain and the timer timMain. MDIForm_Load runs the whole
+// start-up; closing the window (or File > Exit) releases the database context and ends the
+// program without a question.
+//
+// Later windows plug in here:
+//   - a tool window registers a factory under its toolbar key ("Inventory", "Collections",
+//     "Search", "Reports", "Graphs") with registerToolWindow; that enables its toolbar button
+//     and Tools menu command, and start-up opens the "Inventory" one first;
+//   - a modal window opened from a menu (export, backup, restore, compact, the list
+//     maintenance, moving items) registers its command with registerCommand;
+//   - a tool window enables and disables the Edit commands and the toolbar buttons that apply
+//     to it with setMenuItemEnabled / setToolbarButtonEnabled.
+// See registerWindows() in WindowRegistry.cpp.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(const QString& dataFolder, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The one main window, or nullptr when there is none.
+    static frmMain* instance();
+
+    // Runs the start-up. Returns nothing when the program is running with this window shown;
+    // otherwise the exit code the program ends with (the user chose not to rebuild an invalid
+    // database, or the database could not be opened or rebuilt).
+    std::optional<int> MDIForm_Load();
+
+    // The status line (panel 1).
+    void ShowStatus(const QString& text);
+    QString statusText() const;
+    // One tick of timMain: clears a status message that is more than five whole seconds old and
+    // brings the key and date panels up to date.
+    void timMain_Timer();
+
+    // Tool windows.
+    void registerToolWindow(const QString& key, std::function<ToolWindow*()> create,
+                            bool sortApplies = true);
+    bool hasToolWindow(const QString& key) const;
+    // What a toolbar button (or the Tools menu command of the same key) does.
+    void tlbMain_ButtonClick(const QString& key);
+    // Unloads the tool window on display, if any.
+    void CloseToolWindows();
+    // The tool window on display, or nullptr.
+    ToolWindow* toolWindow() const;
+    // The tool window on display if its form name is `formName`, or nullptr.
+    ToolWindow* toolWindow(const QString& formName) const;
+
+    // Menu commands that open a window of their own. Registering enables the menu item
+    // (except the Edit item commands, whose state the tool windows keep).
+    void registerCommand(const QString& menuItem, std::function<void()> handler);
+    bool hasCommand(const QString& menuItem) const;
+    // Runs a menu item's command, as choosing it does (whether it is enabled or not).
+    void runMenuCommand(const QString& menuItem);
+
+    // Menu items by object name ("mnuEdit_New") and toolbar buttons by key ("CopyItem").
+    QAction* menuItem(const QString& name) const;
+    QAction* toolbarButton(const QString& key) const;
+    void setMenuItemEnabled(const QString& name, bool enabled);
+    void setMenuItemVisible(const QString& name, bool visible);
+    void setToolbarButtonEnabled(const QString& key, bool enabled);
+
+    frmSplash* splash() const { return m_splash; }
+    HelpWindow* helpWindow() const;
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    QString dataFolder() const { return m_dataFolder; }
+
+    // The wait at start-up with the splash shown (three seconds); tests shorten it.
+    static void setStartupWaitForTesting(int milliseconds);
+
+signals:
+    // The window was closed: the program ends.
+    void ended();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolbar();
+    void createStatusBar();
+    void LoadToolbarImages();
+    void MDIForm_Resize();
+    void MDIForm_Unload();
+    void sizeStatusPanels();
+    void updateKeyPanels();
+    void fitToolWindow();
+    void showToolWindow(ToolWindow* window);
+
+    // Start-up steps that ask the user.
+    bool rebuildDatabase(int& exitCode);
+    void remind(const char* what);
+
+    void menuCommand(const QString& name);
+    void forwardItemCommand(const QString& name);
+    void copyCommand(bool wholeGrid);
+    void sortCommand();
+    void showHelp(int tab);
+    void openWebSite();
+    void showOptions();
+    void showAbout();
+
+    QString m_dataFolder;
+    frmSplash* m_splash = nullptr;
+    QPointer<HelpWindow> m_help;
+    QMdiArea* m_mdiArea = nullptr;
+    QPointer<QMdiSubWindow> m_subWindow;
+    QPointer<ToolWindow> m_toolWindow;
+    QToolBar* m_toolbar = nullptr;
+    QTimer* m_timer = nullptr;
+    QLabel* m_panels[6] = {};
+    QDateTime m_statusTime;
+    bool m_insertMode = true;
+    bool m_ended = false;
+
+    struct ToolWindowEntry {
+        std::function<ToolWindow*()> create;
+        bool sortApplies = true;
+    };
+    QHash<QString, ToolWindowEntry> m_toolWindows;
+    QHash<QString, std::function<void()>> m_commands;
+    QHash<QString, QAction*> m_menuItems;
+    QHash<QString, QAction*> m_buttons;
+};

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "TestEnvironment.h"
+#include "dialogs/FileDialogs.h"
+#include "dialogs/InputBoxes.h"
+#include "dialogs/MessageBoxes.h"
+
+#include <QApplication>
+#include <QList>
+#include <QQueue>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QAction;
+class frmMain;
+
+// A test's private world for the windows: the TestEnvironment (data folder, settings store),
+// a cache folder of its own (the help collection lives there), no start-up wait, and clean
+// globals before and after.
+class GuiTestEnvironment : public TestEnvironment {
+public:
+    GuiTestEnvironment();
+    ~GuiTestEnvironment();
+
+private:
+    QByteArray m_oldCache;
+};
+
+// Answers the message boxes, input boxes and file dialogs of the code under test from a script,
+// for as long as it lives. A box that comes without a scripted answer fails the test (and is
+// answered No, Cancel or OK, so the code goes on); answers left unused fail it too, when the
+// script is destroyed.
+class ScriptedPrompts : public MessageBoxes, public InputBoxes, public FileDialogs {
+public:
+    struct Box {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    // The next message box is answered with `answer`; when `expectedText` is given, the box's
+    // text must contain it.
+    void answerMessage(QMessageBox::StandardButton answer, const QString& expectedText = {});
+    // The next input box gets `text`; nullopt cancels it.
+    void answerInput(std::optional<QString> text);
+    // The next open or save dialog returns `fileName` ("" cancels it).
+    void answerFile(const QString& fileName);
+
+    // Every message box shown so far, in order.
+    const QList<Box>& boxes() const { return m_boxes; }
+    QStringList inputPrompts() const { return m_inputPrompts; }
+    int unusedAnswers() const;
+
+    QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                     const QString& text,
+                                     QMessageBox::StandardButtons buttons) override;
+    std::optional<QString> getText(QWidget* parent, const QString& title, const QString& prompt,
+                                   const QString& defaultText) override;
+    QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                            const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                            const QString& filter) override;
+
+private:
+    struct MessageAnswer {
+        QMessageBox::StandardButton answer;
+        QString expectedText;
+    };
+    QQueue<MessageAnswer> m_messages;
+    QQueue<std::optional<QString>> m_inputs;
+    QQueue<QString> m_files;
+    QList<Box> m_boxes;
+    QStringList m_inputPrompts;
+};
+
+// The child of `parent` with this object name and type, or nullptr.
+template <class T> T* child(const QObject* parent, const QString& name) {
+    return parent->findChild<T*>(name);
+}
+
+// Runs `action` on the next modal dialog once it is shown (for code that calls exec()); the
+// action must close it. Fails the test when no dialog comes within five seconds.
+void whenModalShown(std::function<void(QWidget*)> action);
+
+// A QApplication test program: the platform is offscreen unless the caller chose one.
+#define DOMIVO_GUI_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char* argv[]) {                                                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        prepareTestProgram();                                                                      \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
