@@ -189,7 +189,7 @@ void GridTest::copyTexts() {
 
     CopyGrid(&grid);
     QCOMPARE(clipboard->text(), QStringLiteral("1\tSofa\t$800.00\r\n2\tLamp\t\r\n"));
-    QCOMPARE(window.statusText(), QStringLiteral("Contents of grid copied to the clipboard."));
+    QCOMPARE(window.statusText(), QStringLiteral("Contents of grid copied to the Windows Clipboard."));
 
     // Nothing selected: nothing copied.
     window.ShowStatus(QString());
@@ -200,7 +200,7 @@ void GridTest::copyTexts() {
     grid.selectRow(0);
     CopySelectedRow(&grid);
     QCOMPARE(clipboard->text(), QStringLiteral("1\tSofa\t$800.00"));
-    QCOMPARE(window.statusText(), QStringLiteral("Selected grid item copied to the clipboard."));
+    QCOMPARE(window.statusText(), QStringLiteral("Selected grid item copied to the Windows Clipboard."));
 
     FillListView(&grid, Recordset({QStringLiteral("ID"), QStringLiteral("Item")}, {}));
     CopyGrid(&grid);

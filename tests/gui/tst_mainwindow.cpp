@@ -385,11 +385,11 @@ void MainWindowTest::copyCommandsUseTheCurrentGrid() {
     grid->selectRow(1);
     window.menuItem(QStringLiteral("mnuEdit_Copy"))->trigger();
     QCOMPARE(clipboard->text(), QStringLiteral("2\tLamp\t$40.00"));
-    QCOMPARE(window.statusText(), QStringLiteral("Selected grid item copied to the clipboard."));
+    QCOMPARE(window.statusText(), QStringLiteral("Selected grid item copied to the Windows Clipboard."));
 
     window.toolbarButton(QStringLiteral("CopyGrid"))->trigger();
     QCOMPARE(clipboard->text(), QStringLiteral("1\tSofa\t$800.00\r\n2\tLamp\t$40.00\r\n"));
-    QCOMPARE(window.statusText(), QStringLiteral("Contents of grid copied to the clipboard."));
+    QCOMPARE(window.statusText(), QStringLiteral("Contents of grid copied to the Windows Clipboard."));
 
     // With the reports window on display the copy commands do nothing.
     clipboard->setText(QStringLiteral("kept"));
