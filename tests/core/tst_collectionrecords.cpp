@@ -94,6 +94,7 @@ private slots:
     void collectionNamesWithQuotesAreStoredAndFound();
     void renameKeepsFieldsAndItems();
     void deleteLeavesNothingBehind();
+    void newCollectionWithFieldsIsAllOrNothing();
     void fieldDefinitions();
     void memoryListOffersDistinctValuesOfTheField();
     void mainGridJoinsStoredFieldIds();
@@ -101,6 +102,7 @@ private slots:
     void itemAddReturnsIdentifierAndStoresPrices();
     void itemReads();
     void itemUpdateWritesOnlyGivenColumns();
+    void itemWithValuesIsAllOrNothing();
     void fieldValueRetrieveAllOrOne();
     void fieldValueListKeepsEachItemTogether();
     void countAndSumLookAtTheNamedFieldOnly();
@@ -148,6 +150,30 @@ void CollectionRecordsTest::deleteLeavesNothingBehind() {
                        "(SELECT count(*) FROM tblCollectionItem), "
                        "(SELECT count(*) FROM tblCollectionItemField)"),
              QString("1|1|0|0\n"));
+}
+
+void CollectionRecordsTest::newCollectionWithFieldsIsAllOrNothing() {
+    Store store;
+    store.collections().AddWithFields(
+        "Wine", "cellar", {{0, "Vintage", 3, true, ""}, {2, "Colour", 1, false, "Red;White;Rosé"}});
+    QCOMPARE(store.sql("SELECT FieldID, FieldNM, FieldTypeCD, RequiredCD, quote(FieldListTX) "
+                       "FROM tblCollectionField WHERE CollectionNM = 'Wine' ORDER BY FieldID"),
+             QString("0|Vintage|3|1|NULL\n2|Colour|1|0|'Red;White;Rosé'\n"));
+    QCOMPARE(store.collections().Retrieve("Wine").value(0, "CommentsTX"), QVariant("cellar"));
+
+    // A field the engine refuses (an unknown type, a name too long for its column) takes the
+    // collection with it, and so does a collection name already in use.
+    QVERIFY_THROWS_EXCEPTION(
+        DbError, store.collections().AddWithFields(
+                     "Beer", "", {{0, "Brewery", 0, false, ""}, {1, "Style", 42, false, ""}}));
+    QVERIFY_THROWS_EXCEPTION(DbError, store.collections().AddWithFields(
+                                          "Beer", "", {{0, QString(26, 'x'), 0, false, ""}}));
+    QVERIFY_THROWS_EXCEPTION(
+        DbError, store.collections().AddWithFields("wine", "", {{0, "Year", 0, false, ""}}));
+    QVERIFY(store.collections().Retrieve("Beer").isEmpty());
+    QCOMPARE(store.sql("SELECT count(*) FROM tblCollectionField WHERE CollectionNM = 'Beer'"),
+             QString("0\n"));
+    QCOMPARE(store.collections().Field().Count("Wine"), 2);
 }
 
 void CollectionRecordsTest::fieldDefinitions() {
@@ -284,6 +310,35 @@ void CollectionRecordsTest::itemUpdateWritesOnlyGivenColumns() {
     QVERIFY_THROWS_EXCEPTION(
         DbError, store.items().Update(1, {.CollectionNM = "Shells", .ItemNM = "Conch"}));
     QCOMPARE(store.items().Retrieve(1).value(0, "ItemNM"), QVariant("Wheat Penny"));
+}
+
+void CollectionRecordsTest::itemWithValuesIsAllOrNothing() {
+    Store store;
+    const colItem& items = store.items();
+    const QString values = "SELECT group_concat(FieldID || '=' || FieldValueTX, ',') FROM "
+                           "(SELECT * FROM tblCollectionItemField WHERE ItemID = %1 "
+                           "ORDER BY FieldID)";
+    const qint64 id =
+        items.AddWithValues("Coins", "Nickel", "5", "", "", "", {{0, "1938"}, {2, ""}});
+    QCOMPARE(id, 4);
+    QCOMPARE(store.sql(values.arg(id)), QString("0=1938,2=\n"));
+    QCOMPARE(items.MainGrid("Coins", 0).rowCount(), 3);
+
+    // A value the column refuses (longer than 255 characters) leaves no item behind.
+    QVERIFY_THROWS_EXCEPTION(DbError, items.AddWithValues("Coins", "Quarter", "", "", "", "",
+                                                          {{0, "1932"}, {2, QString(256, 'D')}}));
+    QCOMPARE(items.Count("Coins"), 3);
+    QCOMPARE(store.sql("SELECT count(*) FROM tblCollectionItemField"), QString("7\n"));
+
+    // An update writes the item and its values together; a value row the item lacks is added.
+    store.sql("DELETE FROM tblCollectionItemField WHERE ItemID = 2 AND FieldID = 2");
+    items.UpdateWithValues(2, {.ItemNM = "Mercury Dime"}, {{0, "1917"}, {2, "D"}});
+    QCOMPARE(store.sql(values.arg(2)), QString("0=1917,2=D\n"));
+    QCOMPARE(items.Retrieve(2).value(0, "ItemNM"), QVariant("Mercury Dime"));
+    QVERIFY_THROWS_EXCEPTION(
+        DbError, items.UpdateWithValues(2, {.ItemNM = "Dime"}, {{0, QString(256, '9')}}));
+    QCOMPARE(items.Retrieve(2).value(0, "ItemNM"), QVariant("Mercury Dime"));
+    QCOMPARE(store.sql(values.arg(2)), QString("0=1917,2=D\n"));
 }
 
 void CollectionRecordsTest::fieldValueRetrieveAllOrOne() {

@@ -18,8 +18,24 @@ qint64 Collection::Count() const {
 }
 
 void Collection::Add(const QString& name, const QString& comments) const {
-    write(QStringLiteral("INSERT INTO tblCollection (CollectionNM, CommentsTX) VALUES (?, ?)"),
-          {name, comments});
+    Connection connection = connect();
+    insert(connection, name, comments);
+}
+
+void Collection::AddWithFields(const QString& name, const QString& comments,
+                               const QList<colField::Definition>& fields) const {
+    Connection connection = connect();
+    Transaction transaction(connection);
+    insert(connection, name, comments);
+    for (const colField::Definition& field : fields)
+        colField::insert(connection, name, field);
+    transaction.commit();
+}
+
+void Collection::insert(Connection& connection, const QString& name, const QString& comments) {
+    connection.execute(
+        QStringLiteral("INSERT INTO tblCollection (CollectionNM, CommentsTX) VALUES (?, ?)"),
+        {name, comments});
 }
 
 void Collection::Update(const QString& oldName, const QString& newName,

@@ -24,6 +24,10 @@ public:
     qint64 Count() const;
     // A new collection; a name already in use is refused by the table's key (DbError).
     void Add(const QString& name, const QString& comments) const;
+    // A new collection together with its field definitions, all or nothing: a refused field
+    // leaves no collection behind.
+    void AddWithFields(const QString& name, const QString& comments,
+                       const QList<colField::Definition>& fields) const;
     // Renames a collection and sets its comments, all or nothing. Its fields and items follow
     // the new name. oldName and newName may be the same (a change of comments only).
     void Update(const QString& oldName, const QString& newName, const QString& comments) const;
@@ -31,6 +35,8 @@ public:
     void Delete(const QString& name) const;
 
 private:
+    static void insert(Connection& connection, const QString& name, const QString& comments);
+
     // Declared in this order so that the field store goes first when the root is destroyed.
     colItem m_item;
     colField m_field;

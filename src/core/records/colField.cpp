@@ -24,11 +24,17 @@ int colField::Count(const QString& collection) const {
 
 void colField::Add(const QString& collection, qint64 fieldID, const QString& name,
                    qint64 fieldTypeCD, bool required, const QString& listText) const {
-    write(QStringLiteral("INSERT INTO tblCollectionField "
-                         "(CollectionNM, FieldID, FieldNM, FieldTypeCD, RequiredCD, FieldListTX) "
-                         "VALUES (?, ?, ?, ?, ?, ?)"),
-          {collection, fieldID, name, fieldTypeCD, required,
-           listText.isEmpty() ? QVariant() : QVariant(listText)});
+    Connection connection = connect();
+    insert(connection, collection, Definition{fieldID, name, fieldTypeCD, required, listText});
+}
+
+void colField::insert(Connection& connection, const QString& collection, const Definition& field) {
+    connection.execute(
+        QStringLiteral("INSERT INTO tblCollectionField "
+                       "(CollectionNM, FieldID, FieldNM, FieldTypeCD, RequiredCD, FieldListTX) "
+                       "VALUES (?, ?, ?, ?, ?, ?)"),
+        {collection, field.FieldID, field.FieldNM, field.FieldTypeCD, field.RequiredCD,
+         field.FieldListTX.isEmpty() ? QVariant() : QVariant(field.FieldListTX)});
 }
 
 Recordset colField::MemoryList(const QString& collection, qint64 fieldID) const {

@@ -8,6 +8,16 @@
 // of a collection need not be consecutive.
 class colField : public RecordStore {
 public:
+    // One field as the definition window describes it.
+    struct Definition {
+        qint64 FieldID = 0;
+        QString FieldNM;
+        qint64 FieldTypeCD = 0;
+        bool RequiredCD = false;
+        // The allowed values of a fixed-list field, separated by ";"; empty for other types.
+        QString FieldListTX;
+    };
+
     explicit colField(const dvData& data);
 
     colFieldType& fieldType() { return m_fieldType; }
@@ -28,5 +38,9 @@ public:
     Recordset MemoryList(const QString& collection, qint64 fieldID) const;
 
 private:
+    friend class Collection;
+    // The insert of Add, on a connection the caller holds, so that it can share a transaction.
+    static void insert(Connection& connection, const QString& collection, const Definition& field);
+
     colFieldType m_fieldType;
 };

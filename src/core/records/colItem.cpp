@@ -94,6 +94,28 @@ qint64 colItem::Count(const QString& collection) const {
 qint64 colItem::Add(const QString& collection, const QString& itemName,
                     const QVariant& purchasePrice, const QVariant& appraisalPrice,
                     const QVariant& replacePrice, const QString& comments) const {
+    Connection connection = connect();
+    return insert(connection, collection, itemName, purchasePrice, appraisalPrice, replacePrice,
+                  comments);
+}
+
+qint64 colItem::AddWithValues(const QString& collection, const QString& itemName,
+                              const QVariant& purchasePrice, const QVariant& appraisalPrice,
+                              const QVariant& replacePrice, const QString& comments,
+                              const Values& values) const {
+    Connection connection = connect();
+    Transaction transaction(connection);
+    const qint64 itemID = insert(connection, collection, itemName, purchasePrice, appraisalPrice,
+                                 replacePrice, comments);
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        colItemField::insert(connection, itemID, value.key(), value.value());
+    transaction.commit();
+    return itemID;
+}
+
+qint64 colItem::insert(Connection& connection, const QString& collection, const QString& itemName,
+                       const QVariant& purchasePrice, const QVariant& appraisalPrice,
+                       const QVariant& replacePrice, const QString& comments) {
     const QVariantList params = {collection,
                                  itemName,
                                  QVariant::fromValue(amountValue(purchasePrice)),
@@ -101,7 +123,6 @@ qint64 colItem::Add(const QString& collection, const QString& itemName,
                                  QVariant::fromValue(amountValue(appraisalPrice)),
                                  comments,
                                  today()};
-    Connection connection = connect();
     connection.execute(QStringLiteral("INSERT INTO tblCollectionItem (CollectionNM, ItemNM, "
                                       "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, "
                                       "CommentsTX, LastChangeDT) VALUES (?, ?, ?, ?, ?, ?, ?)"),
@@ -110,6 +131,20 @@ qint64 colItem::Add(const QString& collection, const QString& itemName,
 }
 
 void colItem::Update(qint64 itemID, const Changes& changes) const {
+    Connection connection = connect();
+    update(connection, itemID, changes);
+}
+
+void colItem::UpdateWithValues(qint64 itemID, const Changes& changes, const Values& values) const {
+    Connection connection = connect();
+    Transaction transaction(connection);
+    update(connection, itemID, changes);
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        colItemField::store(connection, itemID, value.key(), value.value());
+    transaction.commit();
+}
+
+void colItem::update(Connection& connection, qint64 itemID, const Changes& changes) {
     // One statement, so the item is changed completely or not at all.
     QStringList assignments;
     QVariantList params;
@@ -132,9 +167,9 @@ void colItem::Update(qint64 itemID, const Changes& changes) const {
         set("CommentsTX", *changes.CommentsTX);
     set("LastChangeDT", today());
     params.append(itemID);
-    write(QStringLiteral("UPDATE tblCollectionItem SET %1 WHERE ItemID = ?")
-              .arg(assignments.join(QStringLiteral(", "))),
-          params);
+    connection.execute(QStringLiteral("UPDATE tblCollectionItem SET %1 WHERE ItemID = ?")
+                           .arg(assignments.join(QStringLiteral(", "))),
+                       params);
 }
 
 void colItem::Update(qint64 itemID) const {

@@ -4,6 +4,7 @@
 #include "records/RecordStore.h"
 #include "records/colItemField.h"
 
+#include <QMap>
 #include <QVariant>
 #include <optional>
 
@@ -25,6 +26,9 @@ public:
         std::optional<QVariant> ReplacePriceAM{};
         std::optional<QString> CommentsTX{};
     };
+
+    // An item's field values as the item editor writes them, by FieldID.
+    using Values = QMap<qint64, QString>;
 
     explicit colItem(const dvData& data);
 
@@ -50,8 +54,16 @@ public:
     qint64 Add(const QString& collection, const QString& itemName, const QVariant& purchasePrice,
                const QVariant& appraisalPrice, const QVariant& replacePrice,
                const QString& comments) const;
+    // A new item with its field values, all or nothing; returns its ItemID.
+    qint64 AddWithValues(const QString& collection, const QString& itemName,
+                         const QVariant& purchasePrice, const QVariant& appraisalPrice,
+                         const QVariant& replacePrice, const QString& comments,
+                         const Values& values) const;
     // Writes the given columns and LastChangeDT (today) of an item, all or none.
     void Update(qint64 itemID, const Changes& changes) const;
+    // Update, together with the item's field values, all or nothing. A value row the item
+    // lacks is added, so that the item has one for every field afterwards.
+    void UpdateWithValues(qint64 itemID, const Changes& changes, const Values& values) const;
     // Only stamps LastChangeDT.
     void Update(qint64 itemID) const;
     // Deletes an item with its field values.
@@ -70,5 +82,11 @@ public:
                       const QString& value) const;
 
 private:
+    // The statements of Add and Update, on a connection the caller holds.
+    static qint64 insert(Connection& connection, const QString& collection, const QString& itemName,
+                         const QVariant& purchasePrice, const QVariant& appraisalPrice,
+                         const QVariant& replacePrice, const QString& comments);
+    static void update(Connection& connection, qint64 itemID, const Changes& changes);
+
     colItemField m_field;
 };

@@ -24,9 +24,24 @@ Recordset colItemField::List(const QString& collection, const QString& orderBy) 
 }
 
 void colItemField::Add(qint64 itemID, qint64 fieldID, const QString& value) const {
-    write(
+    Connection connection = connect();
+    insert(connection, itemID, fieldID, value);
+}
+
+void colItemField::insert(Connection& connection, qint64 itemID, qint64 fieldID,
+                          const QString& value) {
+    connection.execute(
         QStringLiteral(
             "INSERT INTO tblCollectionItemField (ItemID, FieldID, FieldValueTX) VALUES (?, ?, ?)"),
+        {itemID, fieldID, value});
+}
+
+void colItemField::store(Connection& connection, qint64 itemID, qint64 fieldID,
+                         const QString& value) {
+    connection.execute(
+        QStringLiteral("INSERT INTO tblCollectionItemField (ItemID, FieldID, FieldValueTX) "
+                       "VALUES (?, ?, ?) ON CONFLICT (ItemID, FieldID) "
+                       "DO UPDATE SET FieldValueTX = excluded.FieldValueTX"),
         {itemID, fieldID, value});
 }
 

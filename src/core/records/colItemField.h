@@ -24,4 +24,11 @@ public:
     Recordset DistinctValue(const QString& collection, const QString& fieldName) const;
     // The number of the collection's items whose value of the named field equals the value.
     qint64 Count(const QString& collection, const QString& fieldName, const QString& value) const;
+
+private:
+    friend class colItem;
+    // The statements of Add and of a write that adds the row when the item lacks it, on a
+    // connection the caller holds, so that they can share its transaction.
+    static void insert(Connection& connection, qint64 itemID, qint64 fieldID, const QString& value);
+    static void store(Connection& connection, qint64 itemID, qint64 fieldID, const QString& value);
 };
