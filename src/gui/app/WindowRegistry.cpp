@@ -1,6 +1,7 @@
 #include "app/WindowRegistry.h"
 
 #include "app/frmMain.h"
+#include "windows/collections/frmCollections.h"
 
 void registerWindows(frmMain& main) {
     // One line per window, as each one arrives, for example:
@@ -9,5 +10,5 @@ void registerWindows(frmMain& main) {
     //   main.registerCommand("mnuFile_Compact", [&main] { frmCompact(&main).exec(); });
     // Start-up opens the "Inventory" tool window first; the compact and backup reminders open
     // the "mnuFile_Compact" and "mnuFile_Backup" commands.
-    (void)main;
+    main.registerToolWindow("Collections", [] { return new frmCollections; });
 }

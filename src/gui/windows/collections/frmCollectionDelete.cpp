@@ -1,0 +1,111 @@
+#include "windows/collections/frmCollectionDelete.h"
+
+#include "app/Commands.h"
+#include "app/Globals.h"
+#include "app/frmMain.h"
+#include "records/Collection.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(const char* name, const QString& caption, QWidget* parent) {
+    auto* text = new QLabel(caption, parent);
+    text->setObjectName(QLatin1String(name));
+    text->setWordWrap(true);
+    // A collection's name is shown as typed, never read as markup.
+    text->setTextFormat(Qt::PlainText);
+    return text;
+}
+
+const QString VerifyTemplate = QStringLiteral(
+    "Please verify that you want to delete the collection \"XXX\" by entering \"YES\" in the "
+    "text box below and clicking OK.  Click CANCEL to abort the deletion.");
+
+} // namespace
+
+frmCollectionDelete::frmCollectionDelete(QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("frmCollectionDelete"));
+    setWindowTitle(QStringLiteral("Delete Collection"));
+    setModal(true);
+
+    QLabel* warning = label("lblWarning", QStringLiteral("*** WARNING ***"), this);
+    QFont bold = warning->font();
+    bold.setBold(true);
+    warning->setFont(bold);
+    warning->setAlignment(Qt::AlignCenter);
+    QLabel* text1 = label("lblText1",
+                          QStringLiteral("Deleting a collection will also delete all items in "
+                                         "that collection.  You can lose a significant amount "
+                                         "of data.  This procedure CANNOT be undone."),
+                          this);
+    m_lblText2 = label("lblText2", VerifyTemplate, this);
+    m_txtVerify = new QLineEdit(this);
+    m_txtVerify->setObjectName(QStringLiteral("txtVerify"));
+    connect(m_txtVerify, &QLineEdit::textChanged, this, &frmCollectionDelete::txtVerify_Change);
+
+    m_cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    m_cmdOK->setEnabled(false);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmCollectionDelete::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &frmCollectionDelete::cmdCancel_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdOK);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(warning);
+    layout->addWidget(text1);
+    layout->addWidget(m_lblText2);
+    layout->addWidget(m_txtVerify);
+    layout->addLayout(buttons);
+    setFixedWidth(420);
+}
+
+void frmCollectionDelete::showEvent(QShowEvent* event) {
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    QDialog::showEvent(event);
+}
+
+void frmCollectionDelete::Form_Load() {
+    if (frmMain* main = frmMain::instance())
+        setWindowIcon(main->windowIcon());
+    QString text = VerifyTemplate;
+    m_lblText2->setText(text.replace(QLatin1String("XXX"), m_collectionName));
+    m_txtVerify->setFocus();
+}
+
+void frmCollectionDelete::txtVerify_Change() {
+    m_cmdOK->setEnabled(m_txtVerify->text() == QLatin1String("YES"));
+}
+
+void frmCollectionDelete::cmdOK_Click() {
+    if (m_txtVerify->text() != QLatin1String("YES"))
+        return;
+    RunCommand(this, [this] {
+        gData->Collection().Delete(m_collectionName);
+        m_cancelled = false;
+        accept();
+    });
+}
+
+void frmCollectionDelete::cmdCancel_Click() {
+    reject();
+}
+
+void frmCollectionDelete::reject() {
+    m_cancelled = true;
+    QDialog::reject();
+}
