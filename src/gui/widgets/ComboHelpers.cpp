@@ -82,6 +82,10 @@ public:
         : QObject(combo)
         , m_combo(combo) {
         QLineEdit* edit = combo->lineEdit();
+        // The window system gives the keys to the combo box, which hands them to its line edit
+        // without passing them through the line edit's filters; keys sent to the line edit
+        // itself arrive there directly. Both are watched.
+        combo->installEventFilter(this);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this] {
             if (m_lastKey >= 32)
