@@ -75,7 +75,7 @@ frmCollectionDefine::frmCollectionDefine(QWidget* parent)
     layout->addWidget(note);
     layout->addWidget(createFields());
     layout->addLayout(buttons);
-    setFixedWidth(560);
+    setFixedWidth(620);
 }
 
 QGroupBox* frmCollectionDefine::createFields() {
@@ -95,6 +95,7 @@ QGroupBox* frmCollectionDefine::createFields() {
         fields.txtFieldNM->setMaxLength(FieldNameLength);
         fields.cboFieldTypeCD = new QComboBox(m_fraFields);
         fields.cboFieldTypeCD->setObjectName(rowName("cboFieldTypeCD", row));
+        fields.cboFieldTypeCD->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         fields.chkRequiredCD = new QCheckBox(m_fraFields);
         fields.chkRequiredCD->setObjectName(rowName("chkRequiredCD", row));
         fields.txtFieldListTX = new QLineEdit(m_fraFields);

@@ -46,6 +46,8 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent, i
     auto* push = new QPushButton(caption, parent);
     push->setObjectName(QLatin1String(name));
     place(push, left, 4440, 1455, 375);
+    // Never narrower than its caption needs in the font in use.
+    push->resize(std::max(push->width(), push->sizeHint().width()), push->height());
     return push;
 }
 
@@ -110,7 +112,7 @@ void frmCollectionItem::createFixedControls() {
 
 QLineEdit* frmCollectionItem::priceBox(const char* name, const char* heading,
                                        const QString& caption, int left, int width) {
-    label(heading, caption, this, left, 2400, width + 240);
+    label(heading, caption, this, left, 2400, 1800);
     auto* dollar = new QLabel(QStringLiteral("$"), this);
     dollar->setObjectName(QStringLiteral("lblDollarSign"));
     dollar->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
