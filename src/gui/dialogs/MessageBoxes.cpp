@@ -10,6 +10,8 @@ public:
                                      const QString& text,
                                      QMessageBox::StandardButtons buttons) override {
         QMessageBox box(icon, title, text, buttons, parent);
+        // Messages quote names the user typed; "<b>" in an item name must show as typed.
+        box.setTextFormat(Qt::PlainText);
         for (const auto button :
              {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok, QMessageBox::Cancel}) {
             if (buttons.testFlag(button)) {
