@@ -239,6 +239,13 @@ void frmInventory::setItemCommandsEnabled(bool enabled) {
     mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_Delete"), enabled);
 }
 
+void frmInventory::endItemCommand() {
+    // Edit and Delete wait for the next selection; a row left selected would need another
+    // row's click before they came back.
+    m_items->clearSelection();
+    setItemCommandsEnabled(false);
+}
+
 void frmInventory::lvwItems_SelectionChanged(int row) {
     // Edit and Delete stay off for the placeholder row; it can still be copied.
     setItemCommandsEnabled(row >= 0 && selectedItemID().has_value());
@@ -290,7 +297,7 @@ void frmInventory::cmdEdit_Click() {
         }
         lvwItems_Populate();
     }
-    setItemCommandsEnabled(false);
+    endItemCommand();
 }
 
 void frmInventory::cmdDelete_Click() {
@@ -306,7 +313,7 @@ void frmInventory::cmdDelete_Click() {
         lstViewValues_Populate();
         lvwItems_Populate();
     }
-    setItemCommandsEnabled(false);
+    endItemCommand();
 }
 
 // ---------------------------------------------------------------------------------------------

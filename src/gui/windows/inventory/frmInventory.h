@@ -48,6 +48,8 @@ private:
     void lvwItems_SelectionChanged(int row);
     void lvwItems_DblClick();
     void setItemCommandsEnabled(bool enabled);
+    // After Edit or Delete, whatever the user answered.
+    void endItemCommand();
     // The ItemID of the selected row; nullopt when no row, or the placeholder row, is selected.
     std::optional<qint64> selectedItemID() const;
     // Runs a command so that an engine error is shown and the window goes on.
