@@ -82,6 +82,9 @@ public:
         : QObject(combo)
         , m_combo(combo) {
         QLineEdit* edit = combo->lineEdit();
+        // The combo box holds the focus and hands its keys to the line edit directly, past
+        // the line edit's event filters; so the keys are watched on both.
+        combo->installEventFilter(this);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this] {
             if (m_lastKey >= 32)
