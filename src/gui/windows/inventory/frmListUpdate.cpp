@@ -42,8 +42,10 @@ frmListUpdate::frmListUpdate(QWidget* parent)
     m_delete = button("cmdDelete", QStringLiteral("&Delete"), &frmListUpdate::cmdDelete_Click);
     m_close = button("cmdClose", QStringLiteral("&Close"), &frmListUpdate::cmdClose_Click);
     setEntryCommandsEnabled(false);
-    connect(m_entries, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // Taking the focus makes the first entry current without selecting it; only a selected
+    // entry is one the user chose.
+    connect(m_entries, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedEntry())
             setEntryCommandsEnabled(true);
     });
     connect(m_entries, &QListWidget::itemDoubleClicked, this,
@@ -87,6 +89,13 @@ void frmListUpdate::fillList() {
     m_entries->clear();
     for (int row = 0; row < rows.rowCount(); ++row)
         m_entries->addItem(rows.value(row, 0).toString());
+    // The refilled list has nothing selected.
+    setEntryCommandsEnabled(false);
+}
+
+QListWidgetItem* frmListUpdate::selectedEntry() const {
+    const QList<QListWidgetItem*> selected = m_entries->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
 }
 
 void frmListUpdate::setEntryCommandsEnabled(bool enabled) {
@@ -135,7 +144,7 @@ void frmListUpdate::cmdNew_Click() {
 }
 
 void frmListUpdate::cmdEdit_Click() {
-    QListWidgetItem* entry = m_entries->currentItem();
+    QListWidgetItem* entry = selectedEntry();
     if (!entry)
         return;
     const QString oldValue = entry->text();
@@ -149,11 +158,10 @@ void frmListUpdate::cmdEdit_Click() {
     else if (!list().Update(oldValue, *answer))
         tell(QStringLiteral("The %1 '%2' could not be changed.").arg(m_kindName, oldValue));
     fillList();
-    setEntryCommandsEnabled(false);
 }
 
 void frmListUpdate::cmdDelete_Click() {
-    QListWidgetItem* current = m_entries->currentItem();
+    QListWidgetItem* current = selectedEntry();
     if (!current)
         return;
     const QString entry = current->text();
@@ -171,7 +179,6 @@ void frmListUpdate::cmdDelete_Click() {
     else if (!list().Delete(entry))
         tell(QStringLiteral("The %1 '%2' could not be deleted.").arg(m_kindName, entry));
     fillList();
-    setEntryCommandsEnabled(false);
 }
 
 void frmListUpdate::cmdClose_Click() {

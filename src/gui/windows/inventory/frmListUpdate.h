@@ -6,6 +6,7 @@
 
 class LookupList;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // Maintains one of the two lists items are filed under: the item types (editType "TYPE") or
@@ -33,6 +34,7 @@ private:
     const LookupList& list() const;
     void fillList();
     void setEntryCommandsEnabled(bool enabled);
+    QListWidgetItem* selectedEntry() const;
     // The answer of an input box, trimmed; nullopt (after saying why) when it is too long or
     // holds a single quote.
     std::optional<QString> acceptableAnswer(const QString& prompt, const QString& defaultText);
