@@ -496,7 +496,8 @@ void frmInventoryItem::cmdSaveExit_Click() {
 }
 
 void frmInventoryItem::cmdSaveNew_Click() {
-    if (!ValidateEntry())
+    // Only a new item may be followed by another; an edited item is not stored twice.
+    if (m_formAction != QLatin1String("N") || !ValidateEntry())
         return;
     SaveItem();
     m_wasCancelled = false;
