@@ -53,6 +53,7 @@ private slots:
     void addStoresStorageForms();
     void updateWithOnlyTheIdentifierStampsTheDate();
     void updateWritesGivenColumnsAllOrNothing();
+    void moveToLocationIsAllOrNothing();
     void listAndCountFilterPrecedenceAndOrder();
     void distinctFieldValueAcceptsOnlyItemColumns();
     void retrieveAndDelete();
@@ -163,6 +164,22 @@ void InventoryRecordsTest::updateWritesGivenColumnsAllOrNothing() {
         DbError, store.items().Update(2, {.ManufacturerNM = "Philco", .TypeTX = "Gadgets"}));
     QCOMPARE(store.sql("SELECT ManufacturerNM, TypeTX, LastChangeDT FROM tblItem WHERE ItemID = 2"),
              QString("O'Neil|Sports Equipment|2001-01-01\n"));
+}
+
+void InventoryRecordsTest::moveToLocationIsAllOrNothing() {
+    Store store;
+    store.items().MoveToLocation({3, 1}, "Attic");
+    QCOMPARE(store.sql("SELECT ItemID, LocationTX, LastChangeDT FROM tblItem ORDER BY ItemID"),
+             QString("1|Attic|%1\n2|Garage|2001-01-01\n3|Attic|%1\n").arg(today()));
+
+    // A location that is not on the list is refused before anything moves.
+    QVERIFY_THROWS_EXCEPTION(DbError, store.items().MoveToLocation({2}, "Moon"));
+    // A refusal part-way takes back the items moved before it.
+    store.sql("CREATE TRIGGER keep_anvil BEFORE UPDATE OF LocationTX ON tblItem "
+              "WHEN NEW.ItemID = 3 BEGIN SELECT RAISE(ABORT, 'the anvil stays'); END");
+    QVERIFY_THROWS_EXCEPTION(DbError, store.items().MoveToLocation({1, 2, 3}, "Safe"));
+    QCOMPARE(store.sql("SELECT ItemID, LocationTX FROM tblItem ORDER BY ItemID"),
+             QString("1|Attic\n2|Garage\n3|Attic\n"));
 }
 
 void InventoryRecordsTest::listAndCountFilterPrecedenceAndOrder() {

@@ -72,6 +72,13 @@ private slots:
         // A rename onto an existing entry is refused and changes nothing.
         QVERIFY(!locations().Update("Workshop", "Attic"));
         QCOMPARE(itemsAt("Workshop"), 2);
+        // A change of case alone reaches the items too.
+        QVERIFY(locations().Update("Workshop", "WORKSHOP"));
+        QCOMPARE(Connection(data->connString())
+                     .query("SELECT DISTINCT LocationTX FROM tblItem ORDER BY 1")
+                     .columnValues("LocationTX"),
+                 (QVariantList{"Attic", "WORKSHOP"}));
+        QVERIFY(texts(locations().List()).contains("WORKSHOP"));
     }
 
     void unknownEntriesChangeNothing() {

@@ -78,16 +78,17 @@ void StartupTest::firstStartCreatesAndSeedsTheDatabase() {
     QVERIFY(prompts.boxes().isEmpty());
     QVERIFY(window.isVisible());
     QVERIFY(!window.splash()->isVisible());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Qelto Domivo"));
     QVERIFY(gData);
     QCOMPARE(gData->PhysicalPath(), env.databaseFile());
     QVERIFY(dvData::ValidDatabase(gData->connString()));
     QCOMPARE(rowCount(env.databaseFile(), QStringLiteral("tblType_Lkp")), 23);
     QCOMPARE(rowCount(env.databaseFile(), QStringLiteral("tblLocation_Lkp")), 23);
     QCOMPARE(rowCount(env.databaseFile(), QStringLiteral("tblCollectionFieldType_LKP")), 8);
-    // No tool window is registered yet: none is shown and no command points at one.
-    QCOMPARE(window.toolWindow(), nullptr);
-    QCOMPARE(gCurrentWindow, QString());
+    // The inventory window is the first tool window on display.
+    QVERIFY(window.toolWindow(QStringLiteral("frmInventory")));
+    QVERIFY(window.toolWindow()->isVisible());
+    QCOMPARE(gCurrentWindow, QStringLiteral("frmInventory"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Qelto Domivo- Home Inventory"));
 }
 
 void StartupTest::splashStaysForTheWaitThenTheFirstToolWindowOpens() {

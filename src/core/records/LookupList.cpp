@@ -39,8 +39,19 @@ void LookupList::AddAll(const QStringList& texts) const {
 
 bool LookupList::Update(const QString& oldValue, const QString& newValue) const {
     try {
-        write(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ?").arg(m_table, m_column),
-              {newValue, oldValue});
+        Connection connection = connect();
+        Transaction transaction(connection);
+        connection.execute(
+            QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ?").arg(m_table, m_column),
+            {newValue, oldValue});
+        // Names compare without regard to case, so the engine sees a change of case alone as
+        // no change of the key and leaves the items as they were; they are given the new
+        // spelling here.
+        connection.execute(QStringLiteral("UPDATE tblItem SET %1 = ?1 WHERE %1 = ?1 AND "
+                                          "%1 <> ?1 COLLATE BINARY")
+                               .arg(m_column),
+                           {newValue});
+        transaction.commit();
         return true;
     } catch (const DbError& error) {
         qCDebug(lcLookup) << "refused" << oldValue << newValue << error.message();

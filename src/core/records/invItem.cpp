@@ -172,6 +172,16 @@ void invItem::Update(qint64 itemID) const {
     Update(itemID, Changes());
 }
 
+void invItem::MoveToLocation(const QList<qint64>& itemIDs, const QString& location) const {
+    Connection connection = connect();
+    Transaction transaction(connection);
+    for (const qint64 itemID : itemIDs)
+        connection.execute(
+            QStringLiteral("UPDATE tblItem SET LocationTX = ?, LastChangeDT = ? WHERE ItemID = ?"),
+            {location, today(), itemID});
+    transaction.commit();
+}
+
 void invItem::Delete(qint64 itemID) const {
     write(QStringLiteral("DELETE FROM tblItem WHERE ItemID = ?"), {itemID});
 }

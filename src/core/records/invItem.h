@@ -93,6 +93,9 @@ public:
     void Update(qint64 itemID, const Changes& changes) const;
     // Only stamps LastChangeDT.
     void Update(qint64 itemID) const;
+    // Files the items under another location, each with LastChangeDT today; all of them or,
+    // when any write fails, none.
+    void MoveToLocation(const QList<qint64>& itemIDs, const QString& location) const;
     void Delete(qint64 itemID) const;
 
     // The columns of tblItem in table order.

@@ -82,9 +82,8 @@ public:
         : QObject(combo)
         , m_combo(combo) {
         QLineEdit* edit = combo->lineEdit();
-        // The window system gives the keys to the combo box, which hands them to its line edit
-        // without passing them through the line edit's filters; keys sent to the line edit
-        // itself arrive there directly. Both are watched.
+        // The combo box holds the focus and hands its keys to the line edit directly, past
+        // the line edit's event filters; so the keys are watched on both.
         combo->installEventFilter(this);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this] {

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDialog>
+#include <QVariant>
+
+class OptionalDateEdit;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The item editor: adds a new inventory item (formAction "N") or edits the item editItemID
+// (formAction "E"). The caller sets both before exec(), which loads the dialog, and reads
+// wasCancelled() afterwards. In add mode Save / New Item stores an item and clears the form for
+// the next one, announcing each stored item with itemAdded().
+class frmInventoryItem : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmInventoryItem(QWidget* parent = nullptr);
+
+    QString formAction() const { return m_formAction; }
+    void setFormAction(const QString& action) { m_formAction = action; }
+    qint64 editItemID() const { return m_editItemID; }
+    void setEditItemID(qint64 itemID) { m_editItemID = itemID; }
+    // True after Close, false once an item was stored.
+    bool wasCancelled() const { return m_wasCancelled; }
+
+    // Fills the lists and, in edit mode, the item's values; exec() runs it first.
+    void Form_Load();
+    int exec() override;
+
+    void cmdSaveExit_Click();
+    void cmdSaveNew_Click();
+    void cmdClose_Click();
+
+signals:
+    // Save / New Item stored an item and the dialog stays open.
+    void itemAdded();
+
+protected:
+    // Escape and the window's close button leave as Close does.
+    void reject() override;
+
+private:
+    // A price box with the text LoadItem put in it and the amount that text stands for.
+    struct Price {
+        QLineEdit* edit = nullptr;
+        QString loadedText;
+        QVariant loadedAmount;
+    };
+    enum PriceIndex { PurchasePrice, ReplacementPrice, AppraisalPrice };
+
+    void buildForm();
+    void fillLists();
+    void LoadItem();
+    void ResetForNewItem();
+    bool ValidateEntry();
+    void SaveItem();
+    void chkWarrantyCD_Click(bool checked);
+    // Shows why the entry is refused and puts the cursor where the fault is; returns false.
+    bool refuse(const QString& message, QWidget* control);
+    // What a price box stores: the typed text, or in edit mode the stored amount itself while
+    // the box still shows what was loaded (the box shows it rounded to cents, or to whole
+    // dollars with the round-prices option).
+    QVariant priceValue(PriceIndex index) const;
+    // The replacement price of a new item whose box was left empty, by the "Replace Price"
+    // option.
+    QVariant newReplacementPrice() const;
+    QString priceText(PriceIndex index) const;
+
+    QString m_formAction;
+    qint64 m_editItemID = 0;
+    bool m_wasCancelled = true;
+    bool m_requireManufacturer = false;
+    bool m_requireModel = false;
+    bool m_requirePurchaseLocation = false;
+    bool m_requirePurchasePrice = false;
+    bool m_requirePurchaseDate = false;
+
+    QLabel* m_hdgManufacturer;
+    QComboBox* m_manufacturer;
+    QLineEdit* m_itemName;
+    QLabel* m_hdgModel;
+    QLineEdit* m_model;
+    QLineEdit* m_serialNumber;
+    QComboBox* m_type;
+    QComboBox* m_location;
+    QLabel* m_hdgPurchaseLocation;
+    QComboBox* m_purchaseLocation;
+    QLabel* m_hdgPurchaseDate;
+    OptionalDateEdit* m_purchaseDate;
+    QLabel* m_hdgPurchasePrice;
+    Price m_prices[3];
+    QCheckBox* m_warranty;
+    OptionalDateEdit* m_warrantyExpire;
+    QCheckBox* m_warrantyDocument;
+    QCheckBox* m_receipt;
+    QCheckBox* m_manuals;
+    QPlainTextEdit* m_comments;
+    QLabel* m_lastChange;
+    QPushButton* m_saveExit;
+    QPushButton* m_saveNew;
+    QPushButton* m_close;
+};

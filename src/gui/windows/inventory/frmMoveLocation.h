@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+// Moves any number of items from one location to another in one step. The source offers only
+// the locations that hold items; the target, every location of the list. exec() loads the
+// dialog; wasCancelled() tells the caller afterwards whether anything moved.
+class frmMoveLocation : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmMoveLocation(QWidget* parent = nullptr);
+
+    // True after Cancel, false after a move.
+    bool wasCancelled() const { return m_wasCancelled; }
+
+    void Form_Load();
+    int exec() override;
+
+    void cmdMove_Click();
+    void cmdCancel_Click();
+
+protected:
+    void reject() override;
+
+private:
+    void cboMoveFrom_Populate();
+    void cboMoveTo_Populate();
+    void lstItems_Populate();
+    void cboMoveFrom_Click();
+    void cmdMove_Enable();
+    void SelectAllItems(bool selected);
+    bool refuse(const QString& message, QWidget* control);
+
+    bool m_wasCancelled = true;
+    QComboBox* m_moveFrom;
+    QListWidget* m_items;
+    QPushButton* m_selectAll;
+    QPushButton* m_clearAll;
+    QComboBox* m_moveTo;
+    QPushButton* m_move;
+    QPushButton* m_cancel;
+};
