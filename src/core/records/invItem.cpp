@@ -2,6 +2,26 @@
 
 #include "data/DbError.h"
 
+invItem::Changes invItem::Changes::everyColumn(const Values& values) {
+    return {.ManufacturerNM = values.ManufacturerNM,
+            .ItemNM = values.ItemNM,
+            .ModelSeriesTX = values.ModelSeriesTX,
+            .SerialNumberID = values.SerialNumberID,
+            .PurchaseLocationTX = values.PurchaseLocationTX,
+            .PurchaseDT = values.PurchaseDT,
+            .WarrantyCD = values.WarrantyCD,
+            .WarrantyExpireDT = values.WarrantyExpireDT,
+            .WarrantyDocumentCD = values.WarrantyDocumentCD,
+            .PurchasePriceAM = values.PurchasePriceAM,
+            .ReplacePriceAM = values.ReplacePriceAM,
+            .AppraisalPriceAM = values.AppraisalPriceAM,
+            .TypeTX = values.TypeTX,
+            .LocationTX = values.LocationTX,
+            .ReceiptCD = values.ReceiptCD,
+            .ManualsCD = values.ManualsCD,
+            .CommentsTX = values.CommentsTX};
+}
+
 invItem::invItem(const dvData& data)
     : RecordStore(data)
     , m_type(data)

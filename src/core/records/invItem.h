@@ -57,6 +57,9 @@ public:
         std::optional<bool> ReceiptCD{};
         std::optional<bool> ManualsCD{};
         std::optional<QString> CommentsTX{};
+
+        // Every column of an item, for rewriting all of it.
+        static Changes everyColumn(const Values& values);
     };
 
     explicit invItem(const dvData& data);

@@ -444,44 +444,31 @@ QVariant frmInventoryItem::newReplacementPrice() const {
 }
 
 void frmInventoryItem::SaveItem() {
+    const bool adding = m_formAction == QLatin1String("N");
+    const invItem::Values values{
+        .ManufacturerNM = m_manufacturer->currentText(),
+        .ItemNM = m_itemName->text(),
+        .ModelSeriesTX = m_model->text(),
+        .SerialNumberID = m_serialNumber->text(),
+        .PurchaseLocationTX = m_purchaseLocation->currentText(),
+        .PurchaseDT = m_purchaseDate->value(),
+        .WarrantyCD = m_warranty->isChecked(),
+        .WarrantyExpireDT = m_warrantyExpire->value(),
+        .WarrantyDocumentCD = m_warrantyDocument->isChecked(),
+        .PurchasePriceAM = priceValue(PurchasePrice),
+        // Only a new item gets its replacement price filled in by the option.
+        .ReplacePriceAM = adding ? newReplacementPrice() : priceValue(ReplacementPrice),
+        .AppraisalPriceAM = priceValue(AppraisalPrice),
+        .TypeTX = m_type->currentText(),
+        .LocationTX = m_location->currentText(),
+        .ReceiptCD = m_receipt->isChecked(),
+        .ManualsCD = m_manuals->isChecked(),
+        .CommentsTX = m_comments->toPlainText()};
     const invItem& items = gData->Inventory().Item();
-    if (m_formAction != QLatin1String("N")) {
-        items.Update(m_editItemID, {.ManufacturerNM = m_manufacturer->currentText(),
-                                    .ItemNM = m_itemName->text(),
-                                    .ModelSeriesTX = m_model->text(),
-                                    .SerialNumberID = m_serialNumber->text(),
-                                    .PurchaseLocationTX = m_purchaseLocation->currentText(),
-                                    .PurchaseDT = m_purchaseDate->value(),
-                                    .WarrantyCD = m_warranty->isChecked(),
-                                    .WarrantyExpireDT = m_warrantyExpire->value(),
-                                    .WarrantyDocumentCD = m_warrantyDocument->isChecked(),
-                                    .PurchasePriceAM = priceValue(PurchasePrice),
-                                    .ReplacePriceAM = priceValue(ReplacementPrice),
-                                    .AppraisalPriceAM = priceValue(AppraisalPrice),
-                                    .TypeTX = m_type->currentText(),
-                                    .LocationTX = m_location->currentText(),
-                                    .ReceiptCD = m_receipt->isChecked(),
-                                    .ManualsCD = m_manuals->isChecked(),
-                                    .CommentsTX = m_comments->toPlainText()});
-        return;
-    }
-    items.Add({.ManufacturerNM = m_manufacturer->currentText(),
-               .ItemNM = m_itemName->text(),
-               .ModelSeriesTX = m_model->text(),
-               .SerialNumberID = m_serialNumber->text(),
-               .PurchaseLocationTX = m_purchaseLocation->currentText(),
-               .PurchaseDT = m_purchaseDate->value(),
-               .WarrantyCD = m_warranty->isChecked(),
-               .WarrantyExpireDT = m_warrantyExpire->value(),
-               .WarrantyDocumentCD = m_warrantyDocument->isChecked(),
-               .PurchasePriceAM = priceText(PurchasePrice),
-               .ReplacePriceAM = newReplacementPrice(),
-               .AppraisalPriceAM = priceText(AppraisalPrice),
-               .TypeTX = m_type->currentText(),
-               .LocationTX = m_location->currentText(),
-               .ReceiptCD = m_receipt->isChecked(),
-               .ManualsCD = m_manuals->isChecked(),
-               .CommentsTX = m_comments->toPlainText()});
+    if (adding)
+        items.Add(values);
+    else
+        items.Update(m_editItemID, invItem::Changes::everyColumn(values));
 }
 
 // ---------------------------------------------------------------------------------------------
