@@ -6,21 +6,16 @@
 #include "data/DbError.h"
 #include "data/SqlFragment.h"
 #include "data/dvData.h"
-#include "types/DateText.h"
 
 namespace {
 
 const QStringList gridColumns = {"ItemID", "Manufacturer", "Item",    "Model",
                                  "Price",  "Type",         "Location"};
 
-// A seeded database of its own for one test, by default with three items written the way
-// another program would: amounts in ten-thousandths, ISO dates.
-struct Store {
-    TestEnvironment env;
-    dvData data;
-
+// A database of its own for one test, by default with three items written the way another
+// program would: amounts in ten-thousandths, ISO dates.
+struct Store : TestDatabase {
     explicit Store(bool withItems = true) {
-        data.setPath(env.databaseFile());
         if (withItems)
             sql("INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, ModelSeriesTX, PurchaseDT, "
                 "PurchasePriceAM, TypeTX, LocationTX, LastChangeDT) VALUES "
@@ -31,16 +26,11 @@ struct Store {
                 "(3, 'Acme', 'Anvil', 'heavy', NULL, NULL, 'Tools', 'Garage', '2001-01-01')");
     }
     const invItem& items() const { return data.Inventory().Item(); }
-    QString sql(const QString& statement) const { return runSqlite(env.databaseFile(), statement); }
     QVariantList gridIds(const QString& type, const QString& location, const QString& manufacturer,
                          const QDate& date = {}) const {
         return items().ListMainGrid(0, type, location, manufacturer, date).columnValues("ItemID");
     }
 };
-
-QString today() {
-    return DateText::storageText(QDate::currentDate());
-}
 
 } // namespace
 
@@ -48,201 +38,196 @@ class InventoryRecordsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void mainGridRowsFiltersAndRounding();
-    void mainGridPlaceholderOnlyWhenTableHasItems();
-    void addStoresStorageForms();
-    void updateWithOnlyTheIdentifierStampsTheDate();
-    void updateWritesGivenColumnsAllOrNothing();
-    void moveToLocationIsAllOrNothing();
-    void listAndCountFilterPrecedenceAndOrder();
-    void distinctFieldValueAcceptsOnlyItemColumns();
-    void retrieveAndDelete();
-    void searchBindsConditionValues();
+    void mainGridRowsFiltersAndRounding() {
+        Store store;
+        const Recordset rows = store.items().ListMainGrid(0, "", "", "", QDate());
+        QCOMPARE(rows.columnNames(), gridColumns);
+        QCOMPARE(rows.rowCount(), 3);
+        QCOMPARE(rows.row(0),
+                 (QVariantList{3LL, "Acme", "Anvil", "heavy", QVariant(), "Tools", "Garage"}));
+        QCOMPARE(rows.row(1), (QVariantList{2LL, "O'Neil", "Wetsuit", QVariant(), "$199.99",
+                                            "Sports Equipment", "Garage"}));
+        QCOMPARE(rows.row(2), (QVariantList{1LL, "Zenith", "Radio", "Z1", "$1,234.50",
+                                            "Electronics", "Kitchen"}));
+
+        QCOMPARE(store.gridIds("Tools", "", ""), QVariantList{3LL});
+        QCOMPARE(store.gridIds("", "Garage", ""), (QVariantList{3LL, 2LL}));
+        // Names compare without regard to letter case, as everywhere in the database.
+        QCOMPARE(store.gridIds("", "", "o'neil"), QVariantList{2LL});
+        QCOMPARE(store.gridIds("", "", "", QDate(2023, 5, 2)), QVariantList{1LL});
+
+        // Only the flag 1 rounds.
+        for (const auto& [flag, price] :
+             {std::pair{0, "$1,234.50"}, {1, "$1,235"}, {2, "$1,234.50"}})
+            QCOMPARE(store.items().ListMainGrid(flag, "Electronics", "", "", {}).value(0, "Price"),
+                     QVariant(price));
+    }
+
+    void mainGridPlaceholderOnlyWhenTableHasItems() {
+        Store empty(false);
+        QCOMPARE(empty.items().ListMainGrid(0, "Tools", "", "", {}).rowCount(), 0);
+        QCOMPARE(empty.items().ListMainGrid(0, "", "", "", {}).rowCount(), 0);
+
+        Store store;
+        const Recordset none = store.items().ListMainGrid(0, "Art", "", "", {});
+        QCOMPARE(none.columnNames(), gridColumns);
+        QCOMPARE(none.rowCount(), 1);
+        QCOMPARE(none.row(0), (QVariantList{"", "", "No items found", "", "", "", ""}));
+        QCOMPARE(store.gridIds("", "", "Nobody"), QVariantList{""});
+        QCOMPARE(store.gridIds("", "", "", QDate(1999, 1, 1)), QVariantList{""});
+    }
+
+    void addStoresStorageForms() {
+        Store store(false);
+        store.items().Add({.ManufacturerNM = "O'Neil",
+                           .ItemNM = "Kayak; 100% \"dry\"",
+                           .PurchaseDT = QDate(2024, 3, 15),
+                           .WarrantyCD = true,
+                           .WarrantyExpireDT = QString(),
+                           .PurchasePriceAM = QString("12.5"),
+                           .ReplacePriceAM = QVariant::fromValue(Currency::fromUnits(1234567)),
+                           .AppraisalPriceAM = QVariant(),
+                           .TypeTX = "Sports Equipment",
+                           .LocationTX = "Garage",
+                           .ManualsCD = true,
+                           .CommentsTX = "it's red"});
+        QCOMPARE(store.sql("SELECT ManufacturerNM, ItemNM, PurchaseDT, WarrantyCD, "
+                           "typeof(WarrantyExpireDT), WarrantyDocumentCD, PurchasePriceAM, "
+                           "ReplacePriceAM, AppraisalPriceAM, ReceiptCD, ManualsCD, CommentsTX, "
+                           "LastChangeDT FROM tblItem"),
+                 QString("O'Neil|Kayak; 100% \"dry\"|2024-03-15|1|null|0|125000|1234567|0|0|1|it's "
+                         "red|%1\n")
+                     .arg(storedToday()));
+        // The stored text is found again by the filters.
+        QCOMPARE(store.items().ListMainGrid(0, "", "", "O'Neil", {}).value(0, "Item"),
+                 QVariant("Kayak; 100% \"dry\""));
+
+        QVERIFY_THROWS_EXCEPTION(DbError, store.items().Add({.ItemNM = "Lamp",
+                                                             .PurchasePriceAM = "cheap",
+                                                             .TypeTX = "Art",
+                                                             .LocationTX = "Attic"}));
+        QCOMPARE(store.items().Count("", ""), 1);
+    }
+
+    void updateWithOnlyTheIdentifierStampsTheDate() {
+        Store store;
+        const QString everyColumnButTheDate =
+            "SELECT ItemID, ManufacturerNM, ItemNM, ModelSeriesTX, SerialNumberID, "
+            "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, WarrantyDocumentCD, "
+            "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, "
+            "ManualsCD, CommentsTX FROM tblItem ORDER BY ItemID";
+        const QString before = store.sql(everyColumnButTheDate);
+
+        store.items().Update(2);
+
+        QCOMPARE(store.sql(everyColumnButTheDate), before);
+        QCOMPARE(store.sql("SELECT LastChangeDT FROM tblItem ORDER BY ItemID"),
+                 QString("2001-01-01\n%1\n2001-01-01\n").arg(storedToday()));
+    }
+
+    void updateWritesGivenColumnsAllOrNothing() {
+        Store store;
+        store.items().Update(1, {.ManufacturerNM = "",
+                                 .PurchaseDT = QVariant(),
+                                 .WarrantyCD = true,
+                                 .PurchasePriceAM = QString(""),
+                                 .AppraisalPriceAM = QString("2,000.25"),
+                                 .LocationTX = "Attic"});
+        QCOMPARE(
+            store.sql("SELECT quote(ManufacturerNM), ItemNM, ModelSeriesTX, typeof(PurchaseDT), "
+                      "WarrantyCD, PurchasePriceAM, AppraisalPriceAM, TypeTX, LocationTX "
+                      "FROM tblItem WHERE ItemID = 1"),
+            QString("''|Radio|Z1|null|1|0|20002500|Electronics|Attic\n"));
+
+        // The type must be an entry of the type list; the refusal keeps the other change out too.
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, store.items().Update(2, {.ManufacturerNM = "Philco", .TypeTX = "Gadgets"}));
+        QCOMPARE(
+            store.sql("SELECT ManufacturerNM, TypeTX, LastChangeDT FROM tblItem WHERE ItemID = 2"),
+            QString("O'Neil|Sports Equipment|2001-01-01\n"));
+    }
+
+    void moveToLocationIsAllOrNothing() {
+        Store store;
+        store.items().MoveToLocation({3, 1}, "Attic");
+        QCOMPARE(store.sql("SELECT ItemID, LocationTX, LastChangeDT FROM tblItem ORDER BY ItemID"),
+                 QString("1|Attic|%1\n2|Garage|2001-01-01\n3|Attic|%1\n").arg(storedToday()));
+
+        // A location that is not on the list is refused before anything moves.
+        QVERIFY_THROWS_EXCEPTION(DbError, store.items().MoveToLocation({2}, "Moon"));
+        // A refusal part-way takes back the items moved before it.
+        store.sql("CREATE TRIGGER keep_anvil BEFORE UPDATE OF LocationTX ON tblItem "
+                  "WHEN NEW.ItemID = 3 BEGIN SELECT RAISE(ABORT, 'the anvil stays'); END");
+        QVERIFY_THROWS_EXCEPTION(DbError, store.items().MoveToLocation({1, 2, 3}, "Safe"));
+        QCOMPARE(store.sql("SELECT ItemID, LocationTX FROM tblItem ORDER BY ItemID"),
+                 QString("1|Attic\n2|Garage\n3|Attic\n"));
+    }
+
+    void listAndCountFilterPrecedenceAndOrder() {
+        Store store;
+        const invItem& items = store.items();
+        const Recordset all = items.List("", "");
+        QCOMPARE(all.columnCount(), 19);
+        QCOMPARE(all.columnValues("ItemID"), (QVariantList{3LL, 2LL, 1LL}));
+        QCOMPARE(items.List("", "Tools").columnValues("ItemID"), QVariantList{3LL});
+        // Given both, the location decides.
+        QCOMPARE(items.List("Garage", "Electronics").columnValues("ItemID"),
+                 (QVariantList{3LL, 2LL}));
+        QCOMPARE(items.List("", "", "PurchasePriceAM DESC, ItemNM").columnValues("ItemID"),
+                 (QVariantList{1LL, 2LL, 3LL}));
+        QVERIFY_THROWS_EXCEPTION(DbError, items.List("", "", "ItemNM; DELETE FROM tblItem"));
+        QVERIFY_THROWS_EXCEPTION(DbError, items.List("", "", "Price"));
+
+        QCOMPARE(items.Count("", ""), 3);
+        QCOMPARE(items.Count("", "Tools"), 1);
+        QCOMPARE(items.Count("Garage", "Electronics"), 2);
+        QCOMPARE(items.Count("Safe", ""), 0);
+    }
+
+    void distinctFieldValueAcceptsOnlyItemColumns() {
+        Store store;
+        const Recordset locations = store.items().DistinctFieldValue("LocationTX");
+        QCOMPARE(locations.columnNames(), QStringList{"LocationTX"});
+        QCOMPARE(locations.columnValues("LocationTX"), (QVariantList{"Garage", "Kitchen"}));
+        QCOMPARE(store.items().DistinctFieldValue("PurchaseDT").columnValues("PurchaseDT"),
+                 (QVariantList{QVariant(), QDate(2023, 5, 2), QDate(2024, 3, 15)}));
+        QVERIFY_THROWS_EXCEPTION(DbError, store.items().DistinctFieldValue("Colour"));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 store.items().DistinctFieldValue("1) FROM tblType_Lkp --"));
+    }
+
+    void retrieveAndDelete() {
+        Store store;
+        const Recordset item = store.items().Retrieve(2);
+        QCOMPARE(item.rowCount(), 1);
+        QCOMPARE(item.columnNames(), invItem::columnNames());
+        QCOMPARE(item.value(0, "PurchasePriceAM").value<Currency>(), Currency::fromUnits(1999900));
+        QCOMPARE(item.value(0, "PurchaseDT"), QVariant(QDate(2024, 3, 15)));
+
+        store.items().Delete(2);
+        QVERIFY(store.items().Retrieve(2).isEmpty());
+        QCOMPARE(store.sql("SELECT ItemID FROM tblItem ORDER BY ItemID"), QString("1\n3\n"));
+    }
+
+    void searchBindsConditionValues() {
+        Store store;
+        const Inventory& inventory = store.data.Inventory();
+        const QString fields =
+            QString("ItemNM AS %1, FormatMoney(PurchasePriceAM, '$#,##0.00') AS %2")
+                .arg(SqlFragment::quoteIdentifier("Item Name"),
+                     SqlFragment::quoteIdentifier("Purchase Price"));
+
+        const Recordset all = inventory.Search(fields);
+        QCOMPARE(all.columnNames(), (QStringList{"ItemID", "Item Name", "Purchase Price"}));
+        QCOMPARE(all.rowCount(), 3);
+
+        const Recordset found =
+            inventory.Search(fields, {"ManufacturerNM LIKE ? OR PurchasePriceAM > ?",
+                                      {"%'ne%", QVariant::fromValue(Currency::fromWhole(1000))}});
+        QCOMPARE(found.columnValues("Item Name"), (QVariantList{"Radio", "Wetsuit"}));
+        QCOMPARE(found.columnValues("Purchase Price"), (QVariantList{"$1,234.50", "$199.99"}));
+    }
 };
-
-void InventoryRecordsTest::mainGridRowsFiltersAndRounding() {
-    Store store;
-    const Recordset rows = store.items().ListMainGrid(0, "", "", "", QDate());
-    QCOMPARE(rows.columnNames(), gridColumns);
-    QCOMPARE(rows.rowCount(), 3);
-    QCOMPARE(rows.row(0),
-             (QVariantList{3LL, "Acme", "Anvil", "heavy", QVariant(), "Tools", "Garage"}));
-    QCOMPARE(rows.row(1), (QVariantList{2LL, "O'Neil", "Wetsuit", QVariant(), "$199.99",
-                                        "Sports Equipment", "Garage"}));
-    QCOMPARE(rows.row(2),
-             (QVariantList{1LL, "Zenith", "Radio", "Z1", "$1,234.50", "Electronics", "Kitchen"}));
-
-    QCOMPARE(store.gridIds("Tools", "", ""), QVariantList{3LL});
-    QCOMPARE(store.gridIds("", "Garage", ""), (QVariantList{3LL, 2LL}));
-    // Names compare without regard to letter case, as everywhere in the database.
-    QCOMPARE(store.gridIds("", "", "o'neil"), QVariantList{2LL});
-    QCOMPARE(store.gridIds("", "", "", QDate(2023, 5, 2)), QVariantList{1LL});
-
-    // Only the flag 1 rounds.
-    for (const auto& [flag, price] : {std::pair{0, "$1,234.50"}, {1, "$1,235"}, {2, "$1,234.50"}})
-        QCOMPARE(store.items().ListMainGrid(flag, "Electronics", "", "", {}).value(0, "Price"),
-                 QVariant(price));
-}
-
-void InventoryRecordsTest::mainGridPlaceholderOnlyWhenTableHasItems() {
-    Store empty(false);
-    QCOMPARE(empty.items().ListMainGrid(0, "Tools", "", "", {}).rowCount(), 0);
-    QCOMPARE(empty.items().ListMainGrid(0, "", "", "", {}).rowCount(), 0);
-
-    Store store;
-    const Recordset none = store.items().ListMainGrid(0, "Art", "", "", {});
-    QCOMPARE(none.columnNames(), gridColumns);
-    QCOMPARE(none.rowCount(), 1);
-    QCOMPARE(none.row(0), (QVariantList{"", "", "No items found", "", "", "", ""}));
-    QCOMPARE(store.gridIds("", "", "Nobody"), QVariantList{""});
-    QCOMPARE(store.gridIds("", "", "", QDate(1999, 1, 1)), QVariantList{""});
-}
-
-void InventoryRecordsTest::addStoresStorageForms() {
-    Store store(false);
-    store.items().Add({.ManufacturerNM = "O'Neil",
-                       .ItemNM = "Kayak; 100% \"dry\"",
-                       .PurchaseDT = QDate(2024, 3, 15),
-                       .WarrantyCD = true,
-                       .WarrantyExpireDT = QString(),
-                       .PurchasePriceAM = QString("12.5"),
-                       .ReplacePriceAM = QVariant::fromValue(Currency::fromUnits(1234567)),
-                       .AppraisalPriceAM = QVariant(),
-                       .TypeTX = "Sports Equipment",
-                       .LocationTX = "Garage",
-                       .ManualsCD = true,
-                       .CommentsTX = "it's red"});
-    QCOMPARE(store.sql("SELECT ManufacturerNM, ItemNM, PurchaseDT, WarrantyCD, "
-                       "typeof(WarrantyExpireDT), WarrantyDocumentCD, PurchasePriceAM, "
-                       "ReplacePriceAM, AppraisalPriceAM, ReceiptCD, ManualsCD, CommentsTX, "
-                       "LastChangeDT FROM tblItem"),
-             QString("O'Neil|Kayak; 100% \"dry\"|2024-03-15|1|null|0|125000|1234567|0|0|1|it's "
-                     "red|%1\n")
-                 .arg(today()));
-    // The stored text is found again by the filters.
-    QCOMPARE(store.items().ListMainGrid(0, "", "", "O'Neil", {}).value(0, "Item"),
-             QVariant("Kayak; 100% \"dry\""));
-
-    QVERIFY_THROWS_EXCEPTION(DbError, store.items().Add({.ItemNM = "Lamp",
-                                                         .PurchasePriceAM = "cheap",
-                                                         .TypeTX = "Art",
-                                                         .LocationTX = "Attic"}));
-    QCOMPARE(store.items().Count("", ""), 1);
-}
-
-void InventoryRecordsTest::updateWithOnlyTheIdentifierStampsTheDate() {
-    Store store;
-    const QString everyColumnButTheDate =
-        "SELECT ItemID, ManufacturerNM, ItemNM, ModelSeriesTX, SerialNumberID, "
-        "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, WarrantyDocumentCD, "
-        "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, "
-        "ManualsCD, CommentsTX FROM tblItem ORDER BY ItemID";
-    const QString before = store.sql(everyColumnButTheDate);
-
-    store.items().Update(2);
-
-    QCOMPARE(store.sql(everyColumnButTheDate), before);
-    QCOMPARE(store.sql("SELECT LastChangeDT FROM tblItem ORDER BY ItemID"),
-             QString("2001-01-01\n%1\n2001-01-01\n").arg(today()));
-}
-
-void InventoryRecordsTest::updateWritesGivenColumnsAllOrNothing() {
-    Store store;
-    store.items().Update(1, {.ManufacturerNM = "",
-                             .PurchaseDT = QVariant(),
-                             .WarrantyCD = true,
-                             .PurchasePriceAM = QString(""),
-                             .AppraisalPriceAM = QString("2,000.25"),
-                             .LocationTX = "Attic"});
-    QCOMPARE(store.sql("SELECT quote(ManufacturerNM), ItemNM, ModelSeriesTX, typeof(PurchaseDT), "
-                       "WarrantyCD, PurchasePriceAM, AppraisalPriceAM, TypeTX, LocationTX "
-                       "FROM tblItem WHERE ItemID = 1"),
-             QString("''|Radio|Z1|null|1|0|20002500|Electronics|Attic\n"));
-
-    // The type must be an entry of the type list; the refusal keeps the other change out too.
-    QVERIFY_THROWS_EXCEPTION(
-        DbError, store.items().Update(2, {.ManufacturerNM = "Philco", .TypeTX = "Gadgets"}));
-    QCOMPARE(store.sql("SELECT ManufacturerNM, TypeTX, LastChangeDT FROM tblItem WHERE ItemID = 2"),
-             QString("O'Neil|Sports Equipment|2001-01-01\n"));
-}
-
-void InventoryRecordsTest::moveToLocationIsAllOrNothing() {
-    Store store;
-    store.items().MoveToLocation({3, 1}, "Attic");
-    QCOMPARE(store.sql("SELECT ItemID, LocationTX, LastChangeDT FROM tblItem ORDER BY ItemID"),
-             QString("1|Attic|%1\n2|Garage|2001-01-01\n3|Attic|%1\n").arg(today()));
-
-    // A location that is not on the list is refused before anything moves.
-    QVERIFY_THROWS_EXCEPTION(DbError, store.items().MoveToLocation({2}, "Moon"));
-    // A refusal part-way takes back the items moved before it.
-    store.sql("CREATE TRIGGER keep_anvil BEFORE UPDATE OF LocationTX ON tblItem "
-              "WHEN NEW.ItemID = 3 BEGIN SELECT RAISE(ABORT, 'the anvil stays'); END");
-    QVERIFY_THROWS_EXCEPTION(DbError, store.items().MoveToLocation({1, 2, 3}, "Safe"));
-    QCOMPARE(store.sql("SELECT ItemID, LocationTX FROM tblItem ORDER BY ItemID"),
-             QString("1|Attic\n2|Garage\n3|Attic\n"));
-}
-
-void InventoryRecordsTest::listAndCountFilterPrecedenceAndOrder() {
-    Store store;
-    const invItem& items = store.items();
-    const Recordset all = items.List("", "");
-    QCOMPARE(all.columnCount(), 19);
-    QCOMPARE(all.columnValues("ItemID"), (QVariantList{3LL, 2LL, 1LL}));
-    QCOMPARE(items.List("", "Tools").columnValues("ItemID"), QVariantList{3LL});
-    // Given both, the location decides.
-    QCOMPARE(items.List("Garage", "Electronics").columnValues("ItemID"), (QVariantList{3LL, 2LL}));
-    QCOMPARE(items.List("", "", "PurchasePriceAM DESC, ItemNM").columnValues("ItemID"),
-             (QVariantList{1LL, 2LL, 3LL}));
-    QVERIFY_THROWS_EXCEPTION(DbError, items.List("", "", "ItemNM; DELETE FROM tblItem"));
-    QVERIFY_THROWS_EXCEPTION(DbError, items.List("", "", "Price"));
-
-    QCOMPARE(items.Count("", ""), 3);
-    QCOMPARE(items.Count("", "Tools"), 1);
-    QCOMPARE(items.Count("Garage", "Electronics"), 2);
-    QCOMPARE(items.Count("Safe", ""), 0);
-}
-
-void InventoryRecordsTest::distinctFieldValueAcceptsOnlyItemColumns() {
-    Store store;
-    const Recordset locations = store.items().DistinctFieldValue("LocationTX");
-    QCOMPARE(locations.columnNames(), QStringList{"LocationTX"});
-    QCOMPARE(locations.columnValues("LocationTX"), (QVariantList{"Garage", "Kitchen"}));
-    QCOMPARE(store.items().DistinctFieldValue("PurchaseDT").columnValues("PurchaseDT"),
-             (QVariantList{QVariant(), QDate(2023, 5, 2), QDate(2024, 3, 15)}));
-    QVERIFY_THROWS_EXCEPTION(DbError, store.items().DistinctFieldValue("Colour"));
-    QVERIFY_THROWS_EXCEPTION(DbError, store.items().DistinctFieldValue("1) FROM tblType_Lkp --"));
-}
-
-void InventoryRecordsTest::retrieveAndDelete() {
-    Store store;
-    const Recordset item = store.items().Retrieve(2);
-    QCOMPARE(item.rowCount(), 1);
-    QCOMPARE(item.columnNames(), invItem::columnNames());
-    QCOMPARE(item.value(0, "PurchasePriceAM").value<Currency>(), Currency::fromUnits(1999900));
-    QCOMPARE(item.value(0, "PurchaseDT"), QVariant(QDate(2024, 3, 15)));
-
-    store.items().Delete(2);
-    QVERIFY(store.items().Retrieve(2).isEmpty());
-    QCOMPARE(store.sql("SELECT ItemID FROM tblItem ORDER BY ItemID"), QString("1\n3\n"));
-}
-
-void InventoryRecordsTest::searchBindsConditionValues() {
-    Store store;
-    const Inventory& inventory = store.data.Inventory();
-    const QString fields = QString("ItemNM AS %1, FormatMoney(PurchasePriceAM, '$#,##0.00') AS %2")
-                               .arg(SqlFragment::quoteIdentifier("Item Name"),
-                                    SqlFragment::quoteIdentifier("Purchase Price"));
-
-    const Recordset all = inventory.Search(fields);
-    QCOMPARE(all.columnNames(), (QStringList{"ItemID", "Item Name", "Purchase Price"}));
-    QCOMPARE(all.rowCount(), 3);
-
-    const Recordset found =
-        inventory.Search(fields, {"ManufacturerNM LIKE ? OR PurchasePriceAM > ?",
-                                  {"%'ne%", QVariant::fromValue(Currency::fromWhole(1000))}});
-    QCOMPARE(found.columnValues("Item Name"), (QVariantList{"Radio", "Wetsuit"}));
-    QCOMPARE(found.columnValues("Purchase Price"), (QVariantList{"$1,234.50", "$199.99"}));
-}
 
 DOMIVO_TEST_MAIN(InventoryRecordsTest)
 #include "tst_inventoryrecords.moc"

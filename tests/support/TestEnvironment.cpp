@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Settings.h"
+#include "types/DateText.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +51,14 @@ QProcessEnvironment TestEnvironment::processEnvironment() const {
     environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     return environment;
+}
+
+QString TestDatabase::sql(const QString& statement) const {
+    return runSqlite(databaseFile(), statement);
+}
+
+QString storedToday() {
+    return DateText::storageText(QDate::currentDate());
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/dvData.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QProcess>
@@ -30,6 +32,19 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldDataDir;
 };
+
+// A TestEnvironment whose database file is created and seeded, as on a first start.
+class TestDatabase : public TestEnvironment {
+public:
+    TestDatabase() { data.setPath(databaseFile()); }
+    // Runs the sqlite3 tool on the database; returns its standard output.
+    QString sql(const QString& statement) const;
+
+    dvData data;
+};
+
+// Today's date in the storage form of dates ("yyyy-MM-dd").
+QString storedToday();
 
 // Writes a file with the given bytes.
 void writeFile(const QString& path, const QByteArray& bytes);

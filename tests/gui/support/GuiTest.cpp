@@ -2,8 +2,10 @@
 
 #include "app/Globals.h"
 #include "app/frmMain.h"
+#include "widgets/GridView.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QTimer>
 
 GuiTestEnvironment::GuiTestEnvironment()
@@ -24,6 +26,100 @@ GuiTestEnvironment::~GuiTestEnvironment() {
         qunsetenv("XDG_CACHE_HOME");
     else
         qputenv("XDG_CACHE_HOME", m_oldCache);
+}
+
+GuiDatabase::GuiDatabase() {
+    gData = std::make_unique<dvData>();
+    gData->setPath(databaseFile());
+}
+
+GuiApp::GuiApp(const std::function<void(const dvData&)>& seed,
+               const std::function<void(frmMain&)>& prepare) {
+    if (seed) {
+        dvData data;
+        data.setPath(env.databaseFile());
+        seed(data);
+    }
+    main = std::make_unique<frmMain>(env.dataFolder());
+    if (prepare)
+        prepare(*main);
+    if (main->MDIForm_Load() != std::nullopt)
+        QTest::qFail("the application did not start", __FILE__, __LINE__);
+    main->resize(1000, 700);
+    QCoreApplication::processEvents();
+}
+
+GuiApp::~GuiApp() = default;
+
+const invItem& inventoryItems() {
+    return gData->Inventory().Item();
+}
+
+void addCollection(const QString& name, const QList<colField::Definition>& fields) {
+    gData->Collection().AddWithFields(name, QString(), fields);
+}
+
+qint64 addCollectionItem(const QString& collection, const QString& name,
+                         const colItem::Values& values, const QString& price) {
+    return gData->Collection().Item().AddWithValues(collection, name, price, "", "", "", values);
+}
+
+QStringList texts(const QListWidget* list) {
+    QStringList result;
+    for (int row = 0; row < list->count(); ++row)
+        result << list->item(row)->text();
+    return result;
+}
+
+QStringList texts(const QComboBox* combo) {
+    QStringList result;
+    for (int index = 0; index < combo->count(); ++index)
+        result << combo->itemText(index);
+    return result;
+}
+
+QStringList columnTexts(const GridView* grid, const QString& caption) {
+    QStringList result;
+    const int column = grid->columnIndex(caption);
+    for (int row = 0; row < grid->rowCount(); ++row)
+        result << grid->text(row, column);
+    return result;
+}
+
+void click(const QObject* parent, const QString& name) {
+    auto* button = parent->findChild<QAbstractButton*>(name);
+    if (!button)
+        QTest::qFail(qPrintable("no button " + name), __FILE__, __LINE__);
+    else
+        button->click();
+}
+
+void clickEntry(QListWidget* list, const QString& text) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    if (found.isEmpty())
+        QTest::qFail(qPrintable("no entry " + text), __FILE__, __LINE__);
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(found.first()).center());
+}
+
+void clickHeader(GridView* grid, const QString& caption) {
+    QHeaderView* header = grid->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(grid->columnIndex(caption)) + 5,
+                             header->height() / 2));
+}
+
+void doubleClickCell(GridView* grid, int row, int column) {
+    QWidget* viewport = grid->viewport();
+    const QPoint at = grid->visualRect(grid->model()->index(row, column)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, held, {});
+        QApplication::sendEvent(viewport, &event);
+    }
 }
 
 ScriptedPrompts::ScriptedPrompts() {

@@ -4,15 +4,23 @@
 #include "dialogs/FileDialogs.h"
 #include "dialogs/InputBoxes.h"
 #include "dialogs/MessageBoxes.h"
+#include "records/Collection.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QList>
+#include <QListWidget>
+#include <QPushButton>
 #include <QQueue>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
-class QAction;
+class GridView;
 class frmMain;
 
 // A test's private world for the windows: the TestEnvironment (data folder, settings store),
@@ -25,6 +33,12 @@ public:
 
 private:
     QByteArray m_oldCache;
+};
+
+// A window's world with gData open on a fresh, seeded database, as the application holds it.
+class GuiDatabase : public GuiTestEnvironment {
+public:
+    GuiDatabase();
 };
 
 // Answers the message boxes, input boxes and file dialogs of the code under test from a script,
@@ -82,6 +96,38 @@ private:
 template <class T> T* child(const QObject* parent, const QString& name) {
     return parent->findChild<T*>(name);
 }
+
+// The application started on a test's own data folder, with every box scripted. `seed` writes
+// to the database before start-up; `prepare` sees the main window before it loads.
+struct GuiApp {
+    GuiTestEnvironment env;
+    ScriptedPrompts prompts;
+    std::unique_ptr<frmMain> main;
+
+    explicit GuiApp(const std::function<void(const dvData&)>& seed = {},
+                    const std::function<void(frmMain&)>& prepare = {});
+    ~GuiApp();
+};
+
+// Writers on gData, one line each.
+const invItem& inventoryItems();
+void addCollection(const QString& name, const QList<colField::Definition>& fields);
+qint64 addCollectionItem(const QString& collection, const QString& name,
+                         const colItem::Values& values, const QString& price = {});
+
+// The texts of a list, a combo box's entries, or a grid column (by caption), in order.
+QStringList texts(const QListWidget* list);
+QStringList texts(const QComboBox* combo);
+QStringList columnTexts(const GridView* grid, const QString& caption);
+
+// Clicks the button with this object name under `parent`; fails the test when there is none.
+void click(const QObject* parent, const QString& name);
+// A person's click on the list entry with this text, and on a grid's column header.
+void clickEntry(QListWidget* list, const QString& text);
+void clickHeader(GridView* grid, const QString& caption);
+// A double click on a grid cell as the window system delivers it: press, release, double
+// click, release.
+void doubleClickCell(GridView* grid, int row, int column);
 
 // Runs `action` on the next modal dialog once it is shown (for code that calls exec()); the
 // action must close it. Fails the test when no dialog comes within five seconds.

@@ -1,0 +1,253 @@
+// The shared widget pieces of the tool windows: the grid (filling, sorting by value, the copy
+// commands), the combo box helpers with type-ahead, and the date field that can hold no date.
+// (Header clicks are tested through the inventory window.)
+
+#include "GuiTest.h"
+
+#include "app/frmMain.h"
+#include "types/Currency.h"
+#include "widgets/ComboHelpers.h"
+#include "widgets/GridView.h"
+#include "widgets/OptionalDateEdit.h"
+
+#include <QClipboard>
+#include <QDateEdit>
+#include <QSignalSpy>
+
+namespace {
+
+Recordset items() {
+    return Recordset({"ItemID", "Manufacturer", "Item", "Price"},
+                     {{3LL, "Miele", "washer", "$1,234.00"},
+                      {1LL, QVariant(), "Armchair", "$99.50"},
+                      {2LL, "bosch", "Dryer", "$650.00"}});
+}
+
+// An editable combo box with type-ahead, shown and empty, its entries in the given order.
+struct TypeAheadCombo {
+    QComboBox combo;
+    explicit TypeAheadCombo(const QStringList& entries = {"Garage", "Garden", "Kitchen"}) {
+        combo.addItems(entries);
+        EnableTypeAhead(&combo);
+        combo.setCurrentIndex(-1);
+        combo.clearEditText();
+        combo.show();
+        combo.lineEdit()->setFocus();
+    }
+    QLineEdit* edit() { return combo.lineEdit(); }
+};
+
+} // namespace
+
+class WidgetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gridFillsWithTheKeyHidden() {
+        GridView grid;
+        FillListView(&grid, items());
+        QCOMPARE(grid.gridModel()->headers(),
+                 (QStringList{"ItemID", "Manufacturer", "Item", "Price"}));
+        QVERIFY(grid.isColumnHidden(0) && !grid.isColumnHidden(1));
+        QCOMPARE(grid.rowCount(), 3);
+        QCOMPARE(grid.itemText(0), QString("3"));
+        QCOMPARE(grid.subItemText(0, 3), QString("$1,234.00"));
+        QCOMPARE(grid.subItemText(1, 1), QString()); // Null shows as the empty text
+        QCOMPARE(grid.columnIndex("price"), 3);
+
+        // A refill replaces headers and rows; without rows the headers stay.
+        FillListView(&grid, Recordset({"ID", "Item Name"}, {}));
+        QCOMPARE(grid.columnCount(), 2);
+        QCOMPARE(grid.rowCount(), 0);
+        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("Item Name"));
+        QVERIFY(grid.isColumnHidden(0));
+    }
+
+    void gridSortsByValue_data() {
+        QTest::addColumn<QVariantList>("values");
+        QTest::addColumn<QStringList>("ascending");
+        QTest::newRow("amounts as grid text")
+            << QVariantList{"$1,234.00", "$99.50", "$650.00", "$5"}
+            << QStringList{"$5", "$99.50", "$650.00", "$1,234.00"};
+        QTest::newRow("amounts as values")
+            << QVariantList{QVariant::fromValue(Currency::fromWhole(20)),
+                            QVariant::fromValue(Currency::fromUnits(25000)),
+                            QVariant::fromValue(Currency::fromWhole(100))}
+            << QStringList{"2.5", "20", "100"};
+        QTest::newRow("whole numbers")
+            << QVariantList{10LL, 9LL, 100LL} << QStringList{"9", "10", "100"};
+        QTest::newRow("numbers as text")
+            << QVariantList{"10", "9.5", "-3", "100"} << QStringList{"-3", "9.5", "10", "100"};
+        QTest::newRow("dates as values")
+            << QVariantList{QDate(2026, 12, 6), QDate(2025, 1, 15), QDate(2026, 3, 2)}
+            << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
+        QTest::newRow("dates as text") << QVariantList{"12/6/2026", "1/15/2025", "3/2/2026"}
+                                       << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
+        QTest::newRow("text without regard to case")
+            << QVariantList{"banana", "Apple", "cherry", "apricot"}
+            << QStringList{"Apple", "apricot", "banana", "cherry"};
+        QTest::newRow("text that merely starts with digits")
+            << QVariantList{"10 Downing", "9 Elms", "Attic"}
+            << QStringList{"10 Downing", "9 Elms", "Attic"};
+        QTest::newRow("empty cells first")
+            << QVariantList{"$20.00", QVariant(), "$3.00"} << QStringList{"", "$3.00", "$20.00"};
+    }
+    void gridSortsByValue() {
+        QFETCH(QVariantList, values);
+        QFETCH(QStringList, ascending);
+        QVector<QVariantList> rows;
+        for (int i = 0; i < values.size(); ++i)
+            rows << QVariantList{qlonglong(i + 1), values.at(i)};
+        GridView grid;
+        FillListView(&grid, Recordset({"ID", "Value"}, rows));
+        grid.setSortKey(1);
+        QCOMPARE(columnTexts(&grid, "Value"), ascending);
+        grid.setSortOrder(Qt::DescendingOrder);
+        std::reverse(ascending.begin(), ascending.end());
+        QCOMPARE(columnTexts(&grid, "Value"), ascending);
+    }
+
+    void gridKeepsTheSortKeyOnRefillAndTheSelectionFollowsTheRow() {
+        GridView grid;
+        FillListView(&grid, items());
+        grid.setSortKey(2);
+        grid.selectRow(2);
+        QCOMPARE(grid.itemText(grid.selectedRow()), QString("3"));
+        grid.setSortOrder(Qt::DescendingOrder);
+        QCOMPARE(grid.selectedRow(), 0);
+        FillListView(&grid, items());
+        QCOMPARE(grid.selectedRow(), -1);
+        QCOMPARE(columnTexts(&grid, "Item"), (QStringList{"washer", "Dryer", "Armchair"}));
+    }
+
+    void copyTexts() {
+        GuiTestEnvironment env;
+        frmMain window(env.dataFolder());
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        GridView grid;
+        FillListView(&grid, Recordset({"ID", "Item", "Price"},
+                                      {{1LL, "Sofa", "$800.00"}, {2LL, "Lamp", QVariant()}}));
+        CopyGrid(&grid);
+        QCOMPARE(clipboard->text(), QString("1\tSofa\t$800.00\r\n2\tLamp\t\r\n"));
+        QCOMPARE(window.statusText(), QString("Contents of grid copied to the Windows Clipboard."));
+
+        // Nothing selected: nothing copied.
+        window.ShowStatus(QString());
+        CopySelectedRow(&grid);
+        QCOMPARE(clipboard->text(), QString("1\tSofa\t$800.00\r\n2\tLamp\t\r\n"));
+        QCOMPARE(window.statusText(), QString());
+        grid.selectRow(0);
+        CopySelectedRow(&grid);
+        QCOMPARE(clipboard->text(), QString("1\tSofa\t$800.00"));
+        QCOMPARE(window.statusText(),
+                 QString("Selected grid item copied to the Windows Clipboard."));
+
+        FillListView(&grid, Recordset({"ID", "Item"}, {}));
+        CopyGrid(&grid);
+        QCOMPARE(clipboard->text(), QString());
+    }
+
+    void typeAheadCompletesTheFirstMatch_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("highlighted");
+        QTest::newRow("gar") << "gar"
+                             << "Garage"
+                             << "age";
+        QTest::newRow("g") << "g"
+                           << "Garage"
+                           << "arage";
+        QTest::newRow("GARD") << "GARD"
+                              << "Garden"
+                              << "en";
+        QTest::newRow("whole entry") << "garden"
+                                     << "Garden"
+                                     << "";
+        QTest::newRow("no entry begins so") << "Attic"
+                                            << "Attic"
+                                            << "";
+        // Typing on past a suggestion that no longer fits keeps what was typed (the first
+        // letter as the suggestion spelt it).
+        QTest::newRow("past the suggestion") << "gax"
+                                             << "Gax"
+                                             << "";
+    }
+    void typeAheadCompletesTheFirstMatch() {
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(QString, highlighted);
+        TypeAheadCombo box;
+        QTest::keyClicks(box.edit(), typed);
+        QCOMPARE(box.combo.currentText(), text);
+        if (box.combo.findText(text) >= 0)
+            QCOMPARE(box.combo.currentIndex(), box.combo.findText(text));
+        QCOMPARE(box.edit()->selectedText(), highlighted);
+        if (!highlighted.isEmpty())
+            QCOMPARE(box.edit()->selectionStart(), int(typed.size()));
+    }
+
+    void editingKeysDoNotComplete() {
+        TypeAheadCombo box;
+        QTest::keyClicks(box.edit(), "gar");
+        // Backspace takes the suggestion away and leaves the typed letters.
+        QTest::keyClick(box.edit(), Qt::Key_Backspace);
+        QCOMPARE(box.combo.currentText(), QString("Gar"));
+        QCOMPARE(box.edit()->selectedText(), QString());
+        QTest::keyClick(box.edit(), Qt::Key_Backspace);
+        QCOMPARE(box.combo.currentText(), QString("Ga"));
+        // Delete does not complete either.
+        QTest::keyClick(box.edit(), Qt::Key_Home);
+        QTest::keyClick(box.edit(), Qt::Key_Delete);
+        QCOMPARE(box.combo.currentText(), QString("a"));
+        // A printable key completes again.
+        QTest::keyClick(box.edit(), Qt::Key_Home);
+        QTest::keyClicks(box.edit(), "g");
+        QCOMPARE(box.combo.currentText(), QString("Garage"));
+        QCOMPARE(box.edit()->selectedText(), QString("rage"));
+    }
+
+    void comboHelpers() {
+        QComboBox combo;
+        combo.setEditable(true);
+        combo.addItems({"Garage", "Garden"});
+        combo.setEditText("GAR");
+        ComboAutoComplete(&combo);
+        QCOMPARE(combo.currentText(), QString("Garage"));
+        QCOMPARE(combo.lineEdit()->selectedText(), QString("age"));
+
+        // FillCombo replaces the entries, a Null as the empty text.
+        FillCombo(&combo,
+                  Recordset({"ID", "LocationNM"},
+                            {{1LL, "Attic"}, {2LL, QVariant()}, {3LL, "Basement"}, {4LL, "Attic"}}),
+                  "locationnm");
+        QCOMPARE(texts(&combo), (QStringList{"Attic", "", "Basement", "Attic"}));
+        // SelectComboItem takes the last equal entry, and leaves the choice alone without one.
+        SelectComboItem(&combo, "Attic");
+        QCOMPARE(combo.currentIndex(), 3);
+        SelectComboItem(&combo, "Garage");
+        QCOMPARE(combo.currentIndex(), 3);
+    }
+
+    void optionalDateHoldsNoDateWhenUnchecked() {
+        OptionalDateEdit field;
+        QSignalSpy changes(&field, &OptionalDateEdit::valueChanged);
+        QVERIFY(field.value().isNull());
+        QVERIFY(!field.dateEdit()->isEnabled());
+        field.setValue(QDate(2024, 2, 29));
+        QCOMPARE(field.value(), QVariant(QDate(2024, 2, 29)));
+        QVERIFY(field.dateEdit()->isEnabled());
+        QCOMPARE(changes.count(), 1);
+
+        field.checkBox()->click();
+        QVERIFY(field.isNull() && field.value().isNull());
+        QCOMPARE(changes.last().first(), QVariant());
+        // Ticking it again offers the date it showed before.
+        field.checkBox()->click();
+        QCOMPARE(field.date(), QDate(2024, 2, 29));
+        field.setValue(QDateTime(QDate(2023, 5, 1), QTime(10, 30)));
+        QCOMPARE(field.value(), QVariant(QDate(2023, 5, 1)));
+    }
+};
+
+DOMIVO_GUI_TEST_MAIN(WidgetsTest)
+#include "tst_widgets.moc"
