@@ -86,6 +86,14 @@ QStringList columnTexts(const GridView* grid, const QString& caption) {
     return result;
 }
 
+bool hasFocus(const QWidget* widget) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == widget || widget->isAncestorOf(focus)))
+        return true;
+    qWarning("the focus is on %s", focus ? qPrintable(focus->objectName()) : "nothing");
+    return false;
+}
+
 void click(const QObject* parent, const QString& name) {
     auto* button = parent->findChild<QAbstractButton*>(name);
     if (!button)

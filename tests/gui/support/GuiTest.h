@@ -120,6 +120,8 @@ QStringList texts(const QListWidget* list);
 QStringList texts(const QComboBox* combo);
 QStringList columnTexts(const GridView* grid, const QString& caption);
 
+// Whether the keyboard focus is on the widget or inside it; tells where it is when not.
+bool hasFocus(const QWidget* widget);
 // Clicks the button with this object name under `parent`; fails the test when there is none.
 void click(const QObject* parent, const QString& name);
 // A person's click on the list entry with this text, and on a grid's column header.
