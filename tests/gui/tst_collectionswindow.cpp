@@ -1,6 +1,6 @@
 // The collections window: its list and buttons and when they are enabled, the grid of a
 // collection's items with one column per field, the status texts after the definition and item
-// windows, the Edit menu and copy commands while it is on display, and its layout. (Header
+// windows, and the Edit menu and copy commands while it is on display. (Header
 // sorting is the grid's own, tested through the inventory window.)
 
 #include "GuiTest.h"
@@ -12,7 +12,6 @@
 #include "windows/collections/frmCollections.h"
 
 #include <QClipboard>
-#include <QMdiArea>
 
 namespace {
 
@@ -246,26 +245,6 @@ private slots:
         app.prompts.answerMessage(QMessageBox::Yes, "'Penny'");
         app.main->menuItem("mnuEdit_Delete")->trigger();
         QCOMPARE(app.grid()->rowCount(), 2);
-    }
-
-    void layoutFollowsTheWindowSize() {
-        App app;
-        app.open();
-        for (const QSize size : {QSize(640, 480), QSize(1300, 900)}) {
-            app.main->resize(size);
-            QTRY_COMPARE(app.window->size(), app.main->mdiArea()->viewport()->size());
-            const QRect window = app.window->rect();
-            const QRect panel = child<QWidget>(app.window, "picToolbar")->geometry();
-            QCOMPARE(panel.width(), window.width() / 4);
-            // The list and its buttons in the panel, the grid filling the rest.
-            const QRect list = app.list()->geometry();
-            QCOMPARE(child<QWidget>(app.window, "cmdDelete")->geometry().right(), list.right());
-            QCOMPARE(child<QWidget>(app.window, "cmdDelete")->geometry().bottom(),
-                     panel.bottom() - 16);
-            const QRect grid = app.grid()->geometry();
-            QCOMPARE(grid.topLeft(), QPoint(panel.width() + 8, list.top()));
-            QCOMPARE(grid.bottomRight(), window.bottomRight() - QPoint(8, 8));
-        }
     }
 };
 

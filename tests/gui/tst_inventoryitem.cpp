@@ -20,15 +20,10 @@ struct Editor : GuiDatabase {
     std::unique_ptr<frmInventoryItem> dialog;
 
     Editor() {
-        inventoryItems().Add({.ManufacturerNM = "Sony",
-                              .ItemNM = "Television",
-                              .PurchaseLocationTX = "Costco",
-                              .TypeTX = "Electronics",
-                              .LocationTX = "Family Room"});
-        inventoryItems().Add({.ManufacturerNM = "Samsung",
-                              .ItemNM = "Fridge",
-                              .TypeTX = "Appliances",
-                              .LocationTX = "Kitchen"});
+        runSqlite(databaseFile(),
+                  "INSERT INTO tblItem (ManufacturerNM, ItemNM, PurchaseLocationTX, TypeTX, "
+                  "LocationTX) VALUES ('Sony', 'Television', 'Costco', 'Electronics', "
+                  "'Family Room'), ('Samsung', 'Fridge', '', 'Appliances', 'Kitchen')");
     }
     frmInventoryItem& open(const QString& action, qint64 itemID = 0) {
         dialog = std::make_unique<frmInventoryItem>();
@@ -244,23 +239,15 @@ private slots:
     void editModeLoadsAndKeepsStoredAmounts() {
         Editor e;
         const QString comment = "He said \"50% off\" -- it's 'fine'; DROP TABLE tblItem;";
-        inventoryItems().Add({.ManufacturerNM = "O'Neil",
-                              .ItemNM = "Drill",
-                              .ModelSeriesTX = "PSB 500",
-                              .PurchaseLocationTX = "Surf Shop; Pier 7",
-                              .PurchaseDT = QDate(2023, 5, 2),
-                              .WarrantyCD = true,
-                              .WarrantyExpireDT = QDate(2026, 1, 31),
-                              .PurchasePriceAM = QVariant::fromValue(Currency::fromUnits(125000)),
-                              .ReplacePriceAM = QVariant::fromValue(Currency::fromUnits(98720)),
-                              .TypeTX = "Tools",
-                              .LocationTX = "Garage",
-                              .ReceiptCD = true,
-                              .CommentsTX = comment});
+        runSqlite(e.databaseFile(),
+                  "INSERT INTO tblItem (ManufacturerNM, ItemNM, ModelSeriesTX, "
+                  "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, PurchasePriceAM, "
+                  "ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, CommentsTX, "
+                  "LastChangeDT) "
+                  "VALUES ('O''Neil', 'Drill', 'PSB 500', 'Surf Shop; Pier 7', '2023-05-02', 1, "
+                  "'2026-01-31', 125000, 98720, 0, 'Tools', 'Garage', 1, '" +
+                      QString(comment).replace("'", "''") + "', '2001-01-01')");
         const qint64 id = e.lastItemID();
-        runSqlite(
-            e.databaseFile(),
-            QString("UPDATE tblItem SET LastChangeDT = '2001-01-01' WHERE ItemID = %1").arg(id));
         // Prices shown rounded must not be stored rounded.
         Settings::setText(SettingKeys::RoundPrices, "1");
         Settings::setText(SettingKeys::ReplacePrice, "1");

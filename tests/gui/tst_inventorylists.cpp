@@ -16,14 +16,11 @@ struct Items : GuiDatabase {
     ScriptedPrompts prompts;
 
     Items() {
-        inventoryItems().Add({.ManufacturerNM = "O'Neil",
-                              .ItemNM = "Wetsuit",
-                              .TypeTX = "Sports Equipment",
-                              .LocationTX = "Garage"});
-        inventoryItems().Add(
-            {.ItemNM = "Anvil", .ModelSeriesTX = "A1", .TypeTX = "Tools", .LocationTX = "Garage"});
-        inventoryItems().Add({.ItemNM = "Radio", .TypeTX = "Electronics", .LocationTX = "Kitchen"});
-        runSqlite(databaseFile(), "UPDATE tblItem SET LastChangeDT = '2001-01-01'");
+        runSqlite(databaseFile(),
+                  "INSERT INTO tblItem (ManufacturerNM, ItemNM, ModelSeriesTX, TypeTX, LocationTX, "
+                  "LastChangeDT) VALUES ('O''Neil', 'Wetsuit', '', 'Sports Equipment', 'Garage', "
+                  "'2001-01-01'), ('', 'Anvil', 'A1', 'Tools', 'Garage', '2001-01-01'), "
+                  "('', 'Radio', '', 'Electronics', 'Kitchen', '2001-01-01')");
     }
     // Where the item is and when it last changed.
     QString placeOf(const QString& item) const {
