@@ -110,20 +110,6 @@ private slots:
         QCOMPARE(store.items().Count("Stamps"), 1);
     }
 
-    void deleteLeavesNothingBehind() {
-        Store store;
-        store.items().Delete(3);
-        QCOMPARE(store.sql("SELECT count(*) FROM tblCollectionItemField WHERE ItemID = 3"),
-                 QString("0\n"));
-
-        store.collections().Delete("Coins");
-        QCOMPARE(store.sql("SELECT (SELECT count(*) FROM tblCollection), "
-                           "(SELECT count(*) FROM tblCollectionField), "
-                           "(SELECT count(*) FROM tblCollectionItem), "
-                           "(SELECT count(*) FROM tblCollectionItemField)"),
-                 QString("1|1|0|0\n"));
-    }
-
     void newCollectionWithFieldsIsAllOrNothing() {
         Store store;
         store.collections().AddWithFields(

@@ -22,9 +22,12 @@ struct Options {
     }
     QLineEdit* percent() { return child<QLineEdit>(&window, "txtReplacePercent"); }
     UpDown* upDown(const char* name) { return child<UpDown>(&window, name); }
-    QString label(const char* name) { return child<QLabel>(&window, name)->text(); }
     void click(const char* name) { ::click(&window, name); }
 };
+
+QString written(const SettingKey& first, const SettingKey& second) {
+    return Settings::text(first) + "|" + Settings::text(second);
+}
 
 } // namespace
 
@@ -32,42 +35,25 @@ class OptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void freshStoreShowsTheDefaults() {
+    void loadShowsTheStoredValuesOrTheDefaults() {
         GuiTestEnvironment env;
-        Options options;
-        for (const char* name :
-             {"chkRequireManufacturer", "chkRequireModel", "chkRequirePurchaseLocation",
-              "chkRequirePurchaseDate", "chkRequirePurchasePrice", "chkRoundPrices", "chkCompact",
-              "chkBackup"})
-            QVERIFY2(!options.check(name)->isChecked(), name);
-        QVERIFY(options.option(0)->isChecked());
-        QVERIFY(!options.percent()->isEnabled());
-        for (const char* name : {"updCompact", "updBackup"}) {
-            QCOMPARE(options.upDown(name)->value(), 1);
-            QVERIFY(!options.upDown(name)->isEnabled());
+        {
+            Options options;
+            for (const char* name : {"chkRequireManufacturer", "chkRequirePurchasePrice",
+                                     "chkRoundPrices", "chkCompact", "chkBackup"})
+                QVERIFY2(!options.check(name)->isChecked(), name);
+            QVERIFY(options.option(0)->isChecked() && !options.percent()->isEnabled());
+            QCOMPARE(options.upDown("updCompact")->value(), 1);
+            QVERIFY(!options.upDown("updCompact")->isEnabled());
         }
-        QCOMPARE(options.label("lblCompact"), QString("1"));
-    }
-
-    void storedValuesAreShown() {
-        GuiTestEnvironment env;
-        for (const auto& [key, value] : {std::pair{SettingKeys::RequireModel, "1"},
-                                         {SettingKeys::ReplacePrice, "2"},
-                                         {SettingKeys::ReplacePercent, "85"},
-                                         {SettingKeys::RoundPrices, "1"},
-                                         {SettingKeys::RemindBackup, "1"},
-                                         {SettingKeys::BackupDays, "14"},
-                                         {SettingKeys::CompactDays, "30"}})
-            Settings::setText(key, value);
+        Settings::setText(SettingKeys::RequireModel, "1");
+        Settings::setText(SettingKeys::RemindBackup, "1");
+        Settings::setText(SettingKeys::BackupDays, "14");
+        Settings::setText(SettingKeys::CompactDays, "30");
         Options options;
-        QVERIFY(!options.check("chkRequireManufacturer")->isChecked());
         QVERIFY(options.check("chkRequireModel")->isChecked());
-        QVERIFY(options.option(2)->isChecked());
-        QCOMPARE(options.percent()->text(), QString("85"));
-        QVERIFY(options.percent()->isEnabled());
-        QVERIFY(options.check("chkRoundPrices")->isChecked());
         QVERIFY(options.check("chkBackup")->isChecked());
-        QCOMPARE(options.label("lblBackup"), QString("14"));
+        QCOMPARE(child<QLabel>(&options.window, "lblBackup")->text(), QString("14"));
         QVERIFY(options.upDown("updBackup")->isEnabled());
         QCOMPARE(options.upDown("updCompact")->value(), 30);
         QVERIFY(!options.upDown("updCompact")->isEnabled());
@@ -85,17 +71,13 @@ private slots:
             QTest::keyClicks(options.percent(), percent);
             options.click("cmdOK");
         };
-        const auto written = [] {
-            return Settings::text(SettingKeys::ReplacePrice) + "|" +
-                   Settings::text(SettingKeys::ReplacePercent);
-        };
         choose(2, "15");
-        QCOMPARE(written(), QString("2|15"));
+        QCOMPARE(written(SettingKeys::ReplacePrice, SettingKeys::ReplacePercent), QString("2|15"));
         QCOMPARE(Options().percent()->text(), QString("15"));
         choose(1, "");
-        QCOMPARE(written(), QString("1|"));
+        QCOMPARE(written(SettingKeys::ReplacePrice, SettingKeys::ReplacePercent), QString("1|"));
         choose(0, "");
-        QCOMPARE(written(), QString("0|"));
+        QCOMPARE(written(SettingKeys::ReplacePrice, SettingKeys::ReplacePercent), QString("0|"));
     }
 
     void percentageMustBeANumber() {
@@ -111,20 +93,28 @@ private slots:
         QCOMPARE(prompts.boxes().first().icon, QMessageBox::Warning);
         QVERIFY(options.window.isVisible());
         // What was written before the check stays written; what comes after it is not.
-        QCOMPARE(Settings::text(SettingKeys::RequireModel), QString("1"));
-        QCOMPARE(Settings::text(SettingKeys::ReplacePrice), QString("2"));
+        QCOMPARE(written(SettingKeys::RequireModel, SettingKeys::ReplacePrice), QString("1|2"));
         QVERIFY(!Settings::contains(SettingKeys::ReplacePercent));
         QVERIFY(!Settings::contains(SettingKeys::RoundPrices));
 
         QTest::keyClicks(options.percent(), "90");
         options.click("cmdOK");
         QVERIFY(!options.window.isVisible());
-        QCOMPARE(Settings::text(SettingKeys::ReplacePercent), QString("90"));
-        QCOMPARE(Settings::text(SettingKeys::RoundPrices), QString("1"));
+        QCOMPARE(written(SettingKeys::ReplacePercent, SettingKeys::RoundPrices), QString("90|1"));
     }
 
-    void remindersWriteTheirDays() {
+    void remindersWriteTheirDaysAndCancelWritesNothing() {
         GuiTestEnvironment env;
+        {
+            Options options;
+            options.check("chkBackup")->click();
+            options.option(2)->click();
+            QTest::keyClicks(options.percent(), "50");
+            options.click("cmdCancel");
+            QVERIFY(!options.window.isVisible());
+        }
+        QVERIFY(readFile(env.settingsFile()).trimmed().isEmpty());
+
         Options options;
         UpDown* compact = options.upDown("updCompact");
         options.check("chkCompact")->click();
@@ -134,23 +124,10 @@ private slots:
         QCOMPARE(compact->value(), 1);
         for (int i = 0; i < 6; ++i)
             compact->findChild<QToolButton*>("btnUp")->click();
-        QCOMPARE(options.label("lblCompact"), QString("7"));
+        QCOMPARE(child<QLabel>(&options.window, "lblCompact")->text(), QString("7"));
         options.click("cmdOK");
-        QCOMPARE(Settings::text(SettingKeys::RemindCompact), QString("1"));
-        QCOMPARE(Settings::text(SettingKeys::CompactDays), QString("7"));
-        QCOMPARE(Settings::text(SettingKeys::RemindBackup), QString("0"));
-        QCOMPARE(Settings::text(SettingKeys::BackupDays), QString("1"));
-    }
-
-    void cancelWritesNothing() {
-        GuiTestEnvironment env;
-        Options options;
-        options.check("chkRequireManufacturer")->click();
-        options.option(2)->click();
-        QTest::keyClicks(options.percent(), "50");
-        options.click("cmdCancel");
-        QVERIFY(!options.window.isVisible());
-        QVERIFY(readFile(env.settingsFile()).trimmed().isEmpty());
+        QCOMPARE(written(SettingKeys::RemindCompact, SettingKeys::CompactDays), QString("1|7"));
+        QCOMPARE(written(SettingKeys::RemindBackup, SettingKeys::BackupDays), QString("0|1"));
     }
 };
 

@@ -74,8 +74,6 @@ private slots:
                             QVariant::fromValue(Currency::fromUnits(25000)),
                             QVariant::fromValue(Currency::fromWhole(100))}
             << QStringList{"2.5", "20", "100"};
-        QTest::newRow("whole numbers")
-            << QVariantList{10LL, 9LL, 100LL} << QStringList{"9", "10", "100"};
         QTest::newRow("numbers as text")
             << QVariantList{"10", "9.5", "-3", "100"} << QStringList{"-3", "9.5", "10", "100"};
         QTest::newRow("dates as values")

@@ -156,12 +156,8 @@ void ScriptedPrompts::answerInput(std::optional<QString> text) {
     m_inputs.enqueue(std::move(text));
 }
 
-void ScriptedPrompts::answerFile(const QString& fileName) {
-    m_files.enqueue(fileName);
-}
-
 int ScriptedPrompts::unusedAnswers() const {
-    return int(m_messages.size() + m_inputs.size() + m_files.size());
+    return int(m_messages.size() + m_inputs.size());
 }
 
 QMessageBox::StandardButton ScriptedPrompts::show(QWidget*, QMessageBox::Icon icon,
@@ -201,12 +197,9 @@ std::optional<QString> ScriptedPrompts::getText(QWidget*, const QString&, const 
 
 QString ScriptedPrompts::getOpenFileName(QWidget*, const QString& caption, const QString&,
                                          const QString&) {
-    if (m_files.isEmpty()) {
-        QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + caption), __FILE__,
-                     __LINE__);
-        return {};
-    }
-    return m_files.dequeue();
+    QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + caption), __FILE__,
+                 __LINE__);
+    return {};
 }
 
 QString ScriptedPrompts::getSaveFileName(QWidget* parent, const QString& caption,

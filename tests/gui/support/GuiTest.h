@@ -41,10 +41,10 @@ public:
     GuiDatabase();
 };
 
-// Answers the message boxes, input boxes and file dialogs of the code under test from a script,
-// for as long as it lives. A box that comes without a scripted answer fails the test (and is
-// answered No, Cancel or OK, so the code goes on); answers left unused fail it too, when the
-// script is destroyed.
+// Answers the message boxes and input boxes of the code under test from a script, for as long
+// as it lives. A box that comes without a scripted answer fails the test (and is answered No,
+// Cancel or OK, so the code goes on); answers left unused fail it too, when the script is
+// destroyed. No window asks for a file yet: a file dialog fails the test.
 class ScriptedPrompts : public MessageBoxes, public InputBoxes, public FileDialogs {
 public:
     struct Box {
@@ -62,8 +62,6 @@ public:
     void answerMessage(QMessageBox::StandardButton answer, const QString& expectedText = {});
     // The next input box gets `text`; nullopt cancels it.
     void answerInput(std::optional<QString> text);
-    // The next open or save dialog returns `fileName` ("" cancels it).
-    void answerFile(const QString& fileName);
 
     // Every message box shown so far, in order.
     const QList<Box>& boxes() const { return m_boxes; }
@@ -87,7 +85,6 @@ private:
     };
     QQueue<MessageAnswer> m_messages;
     QQueue<std::optional<QString>> m_inputs;
-    QQueue<QString> m_files;
     QList<Box> m_boxes;
     QStringList m_inputPrompts;
 };
