@@ -148,18 +148,6 @@ private slots:
         doubleClickCell(app.grid(), 0, 1);
         QCOMPARE(caption, QString("Edit Item in 'Coins'"));
         QCOMPARE(app.buttons(), QString("111100"));
-
-        // Deleting asks first; No keeps the item.
-        app.grid()->selectRow(0);
-        app.prompts.answerMessage(QMessageBox::No, "Are you sure you want to delete item 'Penny'?");
-        click(app.window, "cmdDelete");
-        QCOMPARE(app.grid()->rowCount(), 1);
-        QCOMPARE(app.buttons(), QString("111100"));
-        app.grid()->selectRow(0);
-        app.prompts.answerMessage(QMessageBox::Yes);
-        click(app.window, "cmdDelete");
-        QCOMPARE(app.grid()->rowCount(), 0);
-        QCOMPARE(gData->Collection().Item().Count("Coins"), 0);
     }
 
     void definitionChangesReportOnTheStatusLine() {
