@@ -113,16 +113,13 @@ private slots:
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("item");
-        QTest::newRow("location") << 1 << QStringList{"*** All ***", "Garage", "Kitchen"}
-                                  << "Kitchen"
-                                  << "Radio";
-        QTest::newRow("manufacturer")
-            << 2 << QStringList{"*** All ***", "Acme", "O'Neil", "Zenith"} << "O'Neil"
-            << "Wetsuit";
         // Items without a purchase date are only among all items.
-        QTest::newRow("purchase date")
-            << 3 << QStringList{"*** All ***", "5/2/2023", "3/15/2024"} << "5/2/2023"
-            << "Anvil";
+        for (const auto& [view, values, value, item] :
+             {std::tuple{1, QStringList{"Garage", "Kitchen"}, "Kitchen", "Radio"},
+              {2, QStringList{"Acme", "O'Neil", "Zenith"}, "O'Neil", "Wetsuit"},
+              {3, QStringList{"5/2/2023", "3/15/2024"}, "5/2/2023", "Anvil"}})
+            QTest::newRow(value) << view << QStringList{"*** All ***"} + values << QString(value)
+                                 << QString(item);
     }
     void viewsFilterTheItems() {
         QFETCH(int, view);
