@@ -1,20 +1,54 @@
-// The command-line tool's first commands, run as a separate process the way scripts use it.
+// The command-line tool, run as a separate process the way scripts use it: init and check, and
+// the listings, on a database whose rows the sqlite3 tool wrote in the storage forms (amounts in
+// ten-thousandths, ISO dates, flags 0/1).
 
 #include "TestEnvironment.h"
 
+#include "app/Settings.h"
 #include "data/ConnectionString.h"
-#include "data/dvData.h"
 
 #include <QDir>
 #include <QFile>
+
+namespace {
+
+const QString itemsHeader = "ItemID\tManufacturer\tItem\tModel\tPrice\tType\tLocation\n";
+const QString radio = "1\tZenith\tRadio\tZ1\t$1,234.50\tElectronics\tKitchen\n";
+const QString wetsuit = "2\tO'Neil\tWet suit\t\t$199.99\tSports Equipment\tGarage\n";
+
+} // namespace
 
 class CliTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env;
 
-    ProcessResult cli(const QStringList& args) {
-        return runProcess(QStringLiteral(DOMIVO_CLI_PATH), args, env->processEnvironment());
+    ProcessResult cli(const QStringList& args, const QString& locale = QString()) {
+        QProcessEnvironment environment = env->processEnvironment();
+        if (!locale.isEmpty())
+            environment.insert("LC_ALL", locale);
+        return runProcess(DOMIVO_CLI_PATH, args, environment);
+    }
+    // Creates the database of the data folder and writes two items and two collections.
+    void writeRows() {
+        dvData().setPath(env->databaseFile());
+        runSqlite(
+            env->databaseFile(),
+            "INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, ModelSeriesTX, PurchaseDT, "
+            "WarrantyCD, PurchasePriceAM, TypeTX, LocationTX, CommentsTX) VALUES "
+            "(1, 'Zenith', 'Radio', 'Z1', '2023-05-02', 1, 12345000, 'Electronics', 'Kitchen', "
+            "'line one\nline two'), "
+            "(2, 'O''Neil', 'Wet\tsuit', NULL, '2024-03-15', 0, 1999900, 'Sports Equipment', "
+            "'Garage', NULL);"
+            "INSERT INTO tblCollection VALUES ('Coins', 'old\tones'), ('Old Stamps', NULL);"
+            "INSERT INTO tblCollectionField VALUES ('Coins', 2, 'Mint''s [mark]', 0, 0, NULL), "
+            "('Coins', 0, 'Year of \"issue\"', 3, 1, NULL), "
+            "('Old Stamps', 0, 'Country', 0, 0, NULL);"
+            "INSERT INTO tblCollectionItem VALUES "
+            "(1, 'Penny', 'Coins', 12345000, NULL, NULL, NULL, '2024-01-01'), "
+            "(2, 'Dime', 'Coins', NULL, NULL, NULL, NULL, '2024-01-01');"
+            "INSERT INTO tblCollectionItemField VALUES "
+            "(1, 0, '1909'), (1, 2, 'S'), (2, 0, '1916'), (2, 2, '');");
     }
 
 private slots:
@@ -89,6 +123,96 @@ private slots:
             QVERIFY(result.err.contains("Usage: domivo-cli"));
         }
         QVERIFY(!QFile::exists(env->databaseFile()));
+    }
+    void items_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("all") << QStringList{} << "" << wetsuit + radio;
+        QTest::newRow("type") << QStringList{"--type", "Sports Equipment"} << "" << wetsuit;
+        QTest::newRow("type=") << QStringList{"--type=electronics"} << "" << radio;
+        QTest::newRow("location") << QStringList{"--location", "Garage"} << "" << wetsuit;
+        QTest::newRow("manufacturer") << QStringList{"--manufacturer", "O'Neil"} << "" << wetsuit;
+        QTest::newRow("iso date") << QStringList{"--purchase-date", "2023-05-02"} << "" << radio;
+        QTest::newRow("short date")
+            << QStringList{"--purchase-date", "3/15/2024"} << "en_US.UTF-8" << wetsuit;
+        QTest::newRow("no match") << QStringList{"--location", "Attic"} << ""
+                                  << "\t\tNo items found\t\t\t\t\n";
+    }
+    void items() {
+        writeRows();
+        QFETCH(QStringList, args);
+        QFETCH(QString, locale);
+        QFETCH(QString, rows);
+        const ProcessResult result = cli(QStringList{"items"} + args, locale);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, itemsHeader + rows);
+    }
+
+    void itemsRoundsPricesWithTheSetting() {
+        writeRows();
+        Settings::setInteger(SettingKeys::RoundPrices, 1);
+        const ProcessResult result = cli({"items", "--type", "Electronics"});
+        QCOMPARE(result.out, itemsHeader + "1\tZenith\tRadio\tZ1\t$1,235\tElectronics\tKitchen\n");
+    }
+
+    void itemsRefusesBadArguments_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bad date") << QStringList{"--purchase-date", "31/31/2024"} << "not a date";
+        QTest::newRow("two filters")
+            << QStringList{"--type", "Art", "--location", "Attic"} << "at most one filter";
+        QTest::newRow("no value") << QStringList{"--manufacturer"} << "needs a value";
+        QTest::newRow("empty value") << QStringList{"--type="} << "needs a value";
+        QTest::newRow("unknown") << QStringList{"--colour", "red"} << "does not take --colour";
+    }
+    void itemsRefusesBadArguments() {
+        writeRows();
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const ProcessResult result = cli(QStringList{"items"} + args);
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(result.out, QString());
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    }
+
+    void collectionsAndCollectionGrid() {
+        writeRows();
+        const ProcessResult list = cli({"collections"});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.out, QString("CollectionNM\tCommentsTX\nCoins\told ones\nOld Stamps\t\n"));
+
+        const ProcessResult coins = cli({"collection", "coins"});
+        QCOMPARE(coins.exitCode, 0);
+        QCOMPARE(coins.out, QString("ItemID\tItem Name\tYear of \"issue\"\tMint's [mark]\tPrice\n"
+                                    "1\tPenny\t1909\tS\t$1,234.50\n"
+                                    "2\tDime\t1916\t\t\n"));
+        QCOMPARE(cli({"collection", "Old Stamps"}).out,
+                 QString("ItemID\tItem Name\tCountry\tPrice\n"));
+
+        const ProcessResult unknown = cli({"collection", "Shells"});
+        QCOMPARE(unknown.exitCode, 1);
+        QCOMPARE(unknown.out, QString());
+        QVERIFY2(unknown.err.contains("no collection named 'Shells'"), qPrintable(unknown.err));
+        QCOMPARE(cli({"collection"}).exitCode, 2);
+        QCOMPARE(cli({"collection", "Coins", "Old Stamps"}).exitCode, 2);
+    }
+
+    void listingsNeedAnExistingDatabase() {
+        for (const char* command : {"items", "collections"}) {
+            const ProcessResult result = cli({command});
+            QCOMPARE(result.exitCode, 1);
+            QVERIFY2(result.err.contains("no database"), qPrintable(result.err));
+        }
+        // A listing only reads: it does not create the database it did not find.
+        QVERIFY(!QFileInfo::exists(env->databaseFile()));
+
+        // An item table without rows lists the header alone.
+        dvData().setPath(env->databaseFile());
+        const ProcessResult empty = cli({"items", "--type", "Art"});
+        QCOMPARE(empty.exitCode, 0);
+        QCOMPARE(empty.out, itemsHeader);
     }
 };
 

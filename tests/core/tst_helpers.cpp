@@ -1,5 +1,6 @@
-// The shared helpers that turn values into text and check what users type, and the money and
-// date types under them.
+// The shared helpers that turn values into text and check what users type, the money and date
+// types under them, and the per-user settings store: text values under the application's
+// sections and keys, with each reader's own default.
 
 #include "TestEnvironment.h"
 
@@ -7,6 +8,8 @@
 #include "app/Settings.h"
 #include "types/Currency.h"
 #include "types/DateText.h"
+
+#include <QFile>
 
 using namespace General;
 
@@ -144,6 +147,40 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QDate, date);
         QCOMPARE(DateText::parseDate(text), date);
+    }
+
+    void missingValuesGiveTheReadersDefault() {
+        QCOMPARE(Settings::integer(SettingKeys::CompactDays, 1), 1);
+        QCOMPARE(Settings::integer(SettingKeys::CompactDays, 0), 0);
+        QCOMPARE(Settings::integer(SettingKeys::ViewBy, -1), -1);
+        QCOMPARE(Settings::text(SettingKeys::ReplacePercent), QString());
+        QCOMPARE(Settings::number(SettingKeys::ReplacePercent, 100), 100.0);
+        QVERIFY(!Settings::contains(SettingKeys::RoundPrices));
+        QVERIFY(!QFile::exists(env->settingsFile()));
+    }
+
+    void valuesAreWrittenAsTextUnderTheirSections() {
+        Settings::setFlag(SettingKeys::RequirePurchaseLocation, true);
+        Settings::setInteger(SettingKeys::BackupDays, 14);
+        Settings::setText(SettingKeys::ReplacePercent, "12.5");
+        Settings::setText(SettingKeys::LastBackup, "12/6/2026");
+
+        QVERIFY(env->settingsFile().startsWith(env->configFolder()));
+        QVERIFY(env->settingsFile().endsWith("Qelto Domivo/Qelto Domivo.ini"));
+        const QString ini = QString::fromUtf8(readFile(env->settingsFile()));
+        QVERIFY2(ini.contains("[Required]\nPurchase%20Location=1\n"), qPrintable(ini));
+        QVERIFY(ini.contains("[Settings]\nBackupDays=14\n"));
+        QVERIFY(ini.contains("[Prices]\nReplace%20Percent=12.5\n"));
+        QVERIFY(ini.contains("[Dates]\nLastBackup=12/6/2026\n"));
+
+        QCOMPARE(Settings::integer(SettingKeys::RequirePurchaseLocation, 0), 1);
+        QCOMPARE(Settings::number(SettingKeys::ReplacePercent, 100), 12.5);
+    }
+
+    void valuesThatAreNotNumbersGiveTheDefault() {
+        Settings::setText(SettingKeys::CompactDays, "often");
+        QCOMPARE(Settings::integer(SettingKeys::CompactDays, 0), 0);
+        QCOMPARE(Settings::text(SettingKeys::CompactDays), QString("often"));
     }
 };
 

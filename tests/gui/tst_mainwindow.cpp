@@ -67,11 +67,6 @@ private slots:
         for (const char* name :
              {"mnuFile_Export", "mnuFile_Backup", "mnuFile_Restore", "mnuFile_Compact"})
             QCOMPARE(main.menuItem(name)->isEnabled(), main.hasCommand(name));
-        // Every toolbar button has an icon, also when disabled.
-        for (QAction* action : main.findChild<QToolBar*>("tlbMain")->actions())
-            QVERIFY(action->isSeparator() ||
-                    !action->icon().pixmap(22, 22, QIcon::Disabled).isNull());
-
         // A window arriving enables its button and its Tools command.
         registerReports(main);
         QVERIFY(main.toolbarButton("Reports")->isEnabled());
