@@ -1,7 +1,8 @@
 // The shared widget pieces of the tool windows: the grid (filling, sorting by value, the copy
-// commands), the combo box helpers with type-ahead, the date field that can hold no date, and
+// commands), type-ahead in combo boxes, the date field that can hold no date, and
 // the real message box behind the seam the other tests script.
-// (Header clicks are tested through the inventory window.)
+// (Header clicks are tested through the inventory window; filling and choosing in combo boxes
+// through the item editors.)
 
 #include "GuiTest.h"
 
@@ -187,28 +188,6 @@ private slots:
         QTest::keyClicks(box.edit(), "g");
         QCOMPARE(box.combo.currentText(), QString("Garage"));
         QCOMPARE(box.edit()->selectedText(), QString("rage"));
-    }
-
-    void comboHelpers() {
-        QComboBox combo;
-        combo.setEditable(true);
-        combo.addItems({"Garage", "Garden"});
-        combo.setEditText("GAR");
-        ComboAutoComplete(&combo);
-        QCOMPARE(combo.currentText(), QString("Garage"));
-        QCOMPARE(combo.lineEdit()->selectedText(), QString("age"));
-
-        // FillCombo replaces the entries, a Null as the empty text.
-        FillCombo(&combo,
-                  Recordset({"ID", "LocationNM"},
-                            {{1LL, "Attic"}, {2LL, QVariant()}, {3LL, "Basement"}, {4LL, "Attic"}}),
-                  "locationnm");
-        QCOMPARE(texts(&combo), (QStringList{"Attic", "", "Basement", "Attic"}));
-        // SelectComboItem takes the last equal entry, and leaves the choice alone without one.
-        SelectComboItem(&combo, "Attic");
-        QCOMPARE(combo.currentIndex(), 3);
-        SelectComboItem(&combo, "Garage");
-        QCOMPARE(combo.currentIndex(), 3);
     }
 
     void messageBoxesShowTheirTextAsTyped() {
