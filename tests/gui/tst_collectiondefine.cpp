@@ -4,12 +4,10 @@
 
 #include "GuiTest.h"
 
-#include "app/Globals.h"
 #include "windows/collections/frmCollectionDefine.h"
 #include "windows/collections/frmCollectionDelete.h"
 
 #include <QGroupBox>
-#include <QPlainTextEdit>
 
 namespace {
 

@@ -4,16 +4,10 @@
 
 #include "GuiTest.h"
 
-#include "app/Globals.h"
-#include "app/Settings.h"
-#include "types/DateText.h"
-#include "widgets/OptionalDateEdit.h"
 #include "windows/collections/FieldControl.h"
 #include "windows/collections/frmCollectionItem.h"
 
 #include <QDateEdit>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
 
 namespace {
 

@@ -5,13 +5,7 @@
 
 #include "GuiTest.h"
 
-#include "app/Globals.h"
-#include "app/Settings.h"
-#include "app/frmMain.h"
-#include "widgets/GridView.h"
 #include "windows/collections/frmCollections.h"
-
-#include <QClipboard>
 
 namespace {
 

@@ -4,13 +4,7 @@
 
 #include "GuiTest.h"
 
-#include "app/Globals.h"
-#include "app/Settings.h"
-#include "widgets/OptionalDateEdit.h"
 #include "windows/inventory/frmInventoryItem.h"
-
-#include <QPlainTextEdit>
-#include <QSignalSpy>
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include "GuiTest.h"
 
-#include "app/Globals.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
 

@@ -4,13 +4,7 @@
 
 #include "GuiTest.h"
 
-#include "app/Globals.h"
-#include "app/Settings.h"
-#include "app/frmMain.h"
-#include "widgets/GridView.h"
 #include "windows/inventory/frmInventory.h"
-
-#include <QTimer>
 
 namespace {
 

@@ -5,22 +5,15 @@
 #include "GuiTest.h"
 
 #include "app/General.h"
-#include "app/Globals.h"
 #include "app/HelpWindow.h"
 #include "app/ToolWindow.h"
-#include "app/frmMain.h"
 #include "app/frmSplash.h"
-#include "types/DateText.h"
 
-#include <QClipboard>
 #include <QDesktopServices>
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QMdiArea>
-#include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTimer>
-#include <QToolBar>
 
 namespace {
 

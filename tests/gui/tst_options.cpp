@@ -3,7 +3,6 @@
 
 #include "GuiTest.h"
 
-#include "app/Settings.h"
 #include "app/frmOptions.h"
 #include "widgets/UpDown.h"
 

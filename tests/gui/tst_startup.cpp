@@ -4,17 +4,11 @@
 
 #include "GuiTest.h"
 
-#include "app/Globals.h"
-#include "app/Settings.h"
 #include "app/ToolWindow.h"
-#include "app/frmMain.h"
 #include "app/frmSplash.h"
-#include "types/DateText.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QTimer>
 
 namespace {
 

@@ -6,16 +6,10 @@
 
 #include "GuiTest.h"
 
-#include "app/frmMain.h"
-#include "dialogs/MessageBoxes.h"
 #include "types/Currency.h"
 #include "widgets/ComboHelpers.h"
-#include "widgets/GridView.h"
-#include "widgets/OptionalDateEdit.h"
 
-#include <QClipboard>
 #include <QDateEdit>
-#include <QSignalSpy>
 
 namespace {
 

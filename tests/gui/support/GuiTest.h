@@ -1,31 +1,38 @@
 #pragma once
 
 #include "TestEnvironment.h"
+#include "app/Globals.h"
+#include "app/Settings.h"
+#include "app/frmMain.h"
 #include "dialogs/FileDialogs.h"
 #include "dialogs/InputBoxes.h"
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
+#include "types/DateText.h"
+#include "widgets/GridView.h"
+#include "widgets/OptionalDateEdit.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QQueue>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
-class GridView;
-class frmMain;
-
-// A test's private world for the windows: the TestEnvironment (data folder, settings store),
-// a cache folder of its own (the help collection lives there), no start-up wait, and clean
-// globals before and after.
+// What every window test needs is included above. A test's private world for the windows: the
+// TestEnvironment (data folder, settings store), a cache folder of its own (the help collection
+// lives there), no start-up wait, and clean globals before and after.
 class GuiTestEnvironment : public TestEnvironment {
 public:
     GuiTestEnvironment();
