@@ -32,7 +32,7 @@ class InventoryRecordsTest : public QObject {
 
 private slots:
     // (The grid's rows, filters and placeholder are checked through domivo-cli items and the
-    // inventory window.)
+    // inventory window; Retrieve and Delete through the item editor and the inventory window.)
     void mainGridRoundsWithTheFlag1Only() {
         Store store;
         for (const auto& [flag, price] :
@@ -158,19 +158,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DbError, store.items().DistinctFieldValue("Colour"));
         QVERIFY_THROWS_EXCEPTION(DbError,
                                  store.items().DistinctFieldValue("1) FROM tblType_Lkp --"));
-    }
-
-    void retrieveAndDelete() {
-        Store store;
-        const Recordset item = store.items().Retrieve(2);
-        QCOMPARE(item.rowCount(), 1);
-        QCOMPARE(item.columnNames(), invItem::columnNames());
-        QCOMPARE(item.value(0, "PurchasePriceAM").value<Currency>(), Currency::fromUnits(1999900));
-        QCOMPARE(item.value(0, "PurchaseDT"), QVariant(QDate(2024, 3, 15)));
-
-        store.items().Delete(2);
-        QVERIFY(store.items().Retrieve(2).isEmpty());
-        QCOMPARE(store.sql("SELECT ItemID FROM tblItem ORDER BY ItemID"), QString("1\n3\n"));
     }
 
     void searchBindsConditionValues() {
