@@ -3,6 +3,7 @@
 #include "app/General.h"
 #include "app/Settings.h"
 #include "dialogs/MessageBoxes.h"
+#include "widgets/NamedWidgets.h"
 #include "widgets/UpDown.h"
 
 #include <QButtonGroup>
@@ -20,20 +21,11 @@
 
 namespace {
 
+using NamedWidgets::checkBox;
+using NamedWidgets::label;
+
 // How many days a reminder may wait at most; the counters start at 1.
 constexpr int MaxReminderDays = 9999;
-
-QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QLabel* label(const char* name, const QString& caption, QWidget* parent) {
-    auto* text = new QLabel(caption, parent);
-    text->setObjectName(QLatin1String(name));
-    return text;
-}
 
 QString flag(const QCheckBox* box) {
     return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");

@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
+#include "widgets/NamedWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,15 +21,11 @@
 
 namespace {
 
+using NamedWidgets::label;
+
 // The widths of the name columns (tblCollection, tblCollectionField).
 constexpr int CollectionNameLength = 50;
 constexpr int FieldNameLength = 25;
-
-QLabel* label(const char* name, const QString& caption, QWidget* parent) {
-    auto* text = new QLabel(caption, parent);
-    text->setObjectName(QLatin1String(name));
-    return text;
-}
 
 QString rowName(const char* prefix, int row) {
     return QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(row);

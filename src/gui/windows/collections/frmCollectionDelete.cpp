@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/frmMain.h"
 #include "records/Collection.h"
+#include "widgets/NamedWidgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,11 +15,8 @@
 namespace {
 
 QLabel* label(const char* name, const QString& caption, QWidget* parent) {
-    auto* text = new QLabel(caption, parent);
-    text->setObjectName(QLatin1String(name));
+    auto* text = NamedWidgets::label(name, caption, parent);
     text->setWordWrap(true);
-    // A collection's name is shown as typed, never read as markup.
-    text->setTextFormat(Qt::PlainText);
     return text;
 }
 

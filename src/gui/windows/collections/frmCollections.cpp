@@ -8,6 +8,7 @@
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
 #include "widgets/GridView.h"
+#include "widgets/NamedWidgets.h"
 #include "windows/collections/Twips.h"
 #include "windows/collections/frmCollectionDefine.h"
 #include "windows/collections/frmCollectionDelete.h"
@@ -20,6 +21,8 @@
 
 namespace {
 
+using NamedWidgets::label;
+
 // Gaps of the layout, in twips.
 constexpr int Margin = 120;
 constexpr int ListTop = 360;
@@ -31,13 +34,6 @@ constexpr int BottomGap = 240;
 constexpr double NameShare = 0.25;
 constexpr double PriceShare = 0.10;
 constexpr int FieldsPercent = 60;
-
-QLabel* label(const char* name, const QString& caption, QWidget* parent) {
-    auto* text = new QLabel(caption, parent);
-    text->setObjectName(QLatin1String(name));
-    text->setTextFormat(Qt::PlainText);
-    return text;
-}
 
 int widest(std::initializer_list<const QPushButton*> buttons) {
     int width = 0;

@@ -8,6 +8,7 @@
 #include "dialogs/MessageBoxes.h"
 #include "types/DateText.h"
 #include "widgets/GridView.h"
+#include "widgets/NamedWidgets.h"
 #include "windows/inventory/frmInventoryItem.h"
 
 #include <QComboBox>
@@ -18,6 +19,8 @@
 #include <QSignalBlocker>
 
 namespace {
+
+using NamedWidgets::button;
 
 const QString AllValues = QStringLiteral("*** All ***");
 
@@ -39,12 +42,6 @@ constexpr int PriceColumn = 4;
 
 constexpr int Margin = 6;
 constexpr int Spacing = 4;
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* push = new QPushButton(caption, parent);
-    push->setObjectName(QLatin1String(name));
-    return push;
-}
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "dialogs/MessageBoxes.h"
 #include "types/DateText.h"
 #include "widgets/ComboHelpers.h"
+#include "widgets/NamedWidgets.h"
 #include "widgets/OptionalDateEdit.h"
 
 #include <QCheckBox>
@@ -24,18 +25,15 @@
 
 namespace {
 
+using NamedWidgets::checkBox;
+using NamedWidgets::label;
+
 // Widths of the item columns that the form does not check itself.
 constexpr int ItemNameLength = 50;
 constexpr int ModelLength = 30;
 constexpr int SerialNumberLength = 50;
 constexpr int ManufacturerLength = 30;
 constexpr int PurchaseLocationLength = 255;
-
-QLabel* heading(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
 
 QComboBox* comboBox(const char* name, bool editable, QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -56,15 +54,8 @@ QLineEdit* lineEdit(const char* name, int maxLength, QWidget* parent) {
     return edit;
 }
 
-QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* push = new QPushButton(caption, parent);
-    push->setObjectName(QLatin1String(name));
+    auto* push = NamedWidgets::button(name, caption, parent);
     // Enter in a field must not store the item behind the user's back.
     push->setAutoDefault(false);
     return push;
@@ -119,21 +110,21 @@ frmInventoryItem::frmInventoryItem(QWidget* parent)
 }
 
 void frmInventoryItem::buildForm() {
-    m_hdgManufacturer = heading("hdgManufacturer", QStringLiteral("Manufacturer"), this);
+    m_hdgManufacturer = label("hdgManufacturer", QStringLiteral("Manufacturer"), this);
     m_manufacturer = comboBox("cboManufacturerNM", true, this);
-    auto* hdgItemName = heading("hdgItemName", QStringLiteral("Item Name"), this);
+    auto* hdgItemName = label("hdgItemName", QStringLiteral("Item Name"), this);
     m_itemName = lineEdit("txtItemNM", ItemNameLength, this);
-    m_hdgModel = heading("hdgModelSeries", QStringLiteral("Model / Series"), this);
+    m_hdgModel = label("hdgModelSeries", QStringLiteral("Model / Series"), this);
     m_model = lineEdit("txtModelSeriesTX", ModelLength, this);
-    auto* hdgSerial = heading("hdgSerialNumber", QStringLiteral("Serial Number"), this);
+    auto* hdgSerial = label("hdgSerialNumber", QStringLiteral("Serial Number"), this);
     m_serialNumber = lineEdit("txtSerialNumberID", SerialNumberLength, this);
-    auto* hdgType = heading("hdgItemType", QStringLiteral("Item Type"), this);
+    auto* hdgType = label("hdgItemType", QStringLiteral("Item Type"), this);
     m_type = comboBox("cboTypeTX", false, this);
-    auto* hdgLocation = heading("hdgLocation", QStringLiteral("Current Location"), this);
+    auto* hdgLocation = label("hdgLocation", QStringLiteral("Current Location"), this);
     m_location = comboBox("cboLocationTX", false, this);
-    m_hdgPurchaseLocation = heading("hdgPurchaseLocation", QStringLiteral("Purchased At"), this);
+    m_hdgPurchaseLocation = label("hdgPurchaseLocation", QStringLiteral("Purchased At"), this);
     m_purchaseLocation = comboBox("cboPurchaseLocationTX", true, this);
-    m_hdgPurchaseDate = heading("hdgPurchaseDate", QStringLiteral("Purchase Date"), this);
+    m_hdgPurchaseDate = label("hdgPurchaseDate", QStringLiteral("Purchase Date"), this);
     m_purchaseDate = new OptionalDateEdit(this);
     m_purchaseDate->setObjectName(QStringLiteral("dtpPurchaseDT"));
 
@@ -159,13 +150,13 @@ void frmInventoryItem::buildForm() {
     priceFrame->setObjectName(QStringLiteral("fraPriceInfo"));
     auto* priceLayout = new QFormLayout(priceFrame);
     m_hdgPurchasePrice =
-        heading("hdgPurchasePrice", QStringLiteral("Purchase Price: $ "), priceFrame);
+        label("hdgPurchasePrice", QStringLiteral("Purchase Price: $ "), priceFrame);
     const char* priceNames[3] = {"txtPurchasePriceAM", "txtReplacementPriceAM",
                                  "txtAppraisalPriceAM"};
     QLabel* priceHeadings[3] = {
         m_hdgPurchasePrice,
-        heading("hdgReplacementPrice", QStringLiteral("Replace Price: $ "), priceFrame),
-        heading("hdgAppraisalPrice", QStringLiteral("Appraisal Price: $ "), priceFrame)};
+        label("hdgReplacementPrice", QStringLiteral("Replace Price: $ "), priceFrame),
+        label("hdgAppraisalPrice", QStringLiteral("Appraisal Price: $ "), priceFrame)};
     for (int index = 0; index < 3; ++index) {
         m_prices[index].edit = lineEdit(priceNames[index], 0, priceFrame);
         m_prices[index].edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -200,14 +191,14 @@ void frmInventoryItem::buildForm() {
     frames->addWidget(priceFrame);
     frames->addWidget(warrantyFrame, 1);
 
-    auto* hdgComments = heading("hdgCommentsTX", QStringLiteral("Comments"), this);
+    auto* hdgComments = label("hdgCommentsTX", QStringLiteral("Comments"), this);
     m_comments = new QPlainTextEdit(this);
     m_comments->setObjectName(QStringLiteral("txtCommentsTX"));
     m_comments->setTabChangesFocus(true);
     m_comments->setMinimumHeight(m_comments->fontMetrics().lineSpacing() * 4);
     hdgComments->setBuddy(m_comments);
 
-    m_lastChange = heading("lblLastChangeDT", QString(), this);
+    m_lastChange = label("lblLastChangeDT", QString(), this);
     m_saveExit = button("cmdSaveExit", QStringLiteral("&Save and Exit"), this);
     m_saveNew = button("cmdSaveNew", QStringLiteral("Save / &New Item"), this);
     m_close = button("cmdClose", QStringLiteral("&Close"), this);
