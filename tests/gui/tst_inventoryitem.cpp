@@ -23,7 +23,6 @@ struct Editor : GuiDatabase {
         dialog = std::make_unique<frmInventoryItem>();
         dialog->setFormAction(action);
         dialog->setEditItemID(itemID);
-        dialog->Form_Load();
         dialog->show();
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog.get()))

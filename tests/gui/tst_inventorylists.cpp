@@ -35,7 +35,6 @@ struct Lists : Items {
     frmListUpdate dialog;
     explicit Lists(const QString& editType) {
         dialog.setEditType(editType);
-        dialog.Form_Load();
         dialog.show();
     }
     QListWidget* entries() { return child<QListWidget>(&dialog, "lstEntries"); }
@@ -59,7 +58,6 @@ struct Move : Items {
     Move() { open(); }
     void open() {
         dialog = std::make_unique<frmMoveLocation>();
-        dialog->Form_Load();
         dialog->show();
     }
     QComboBox* from() { return child<QComboBox>(dialog.get(), "cboMoveFrom"); }

@@ -34,10 +34,8 @@ QString rowName(const char* prefix, int row) {
 } // namespace
 
 frmCollectionDefine::frmCollectionDefine(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("frmCollectionDefine"));
+    : FormDialog(QStringLiteral("frmCollectionDefine"), parent) {
     setWindowTitle(QStringLiteral("Define a Collection"));
-    setModal(true);
 
     m_txtCollectionNM = new QLineEdit(this);
     m_txtCollectionNM->setObjectName(QStringLiteral("txtCollectionNM"));
@@ -119,17 +117,7 @@ QGroupBox* frmCollectionDefine::createFields() {
     return m_fraFields;
 }
 
-void frmCollectionDefine::showEvent(QShowEvent* event) {
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    QDialog::showEvent(event);
-}
-
 void frmCollectionDefine::Form_Load() {
-    if (frmMain* main = frmMain::instance())
-        setWindowIcon(main->windowIcon());
     RunCommand(this, [this] {
         if (isNew()) {
             for (int row = 0; row < FieldRows; ++row)
@@ -267,16 +255,10 @@ void frmCollectionDefine::cmdOK_Click() {
         if (!ValidEntry())
             return;
         Save();
-        m_cancelled = false;
-        accept();
+        closeSaved();
     });
 }
 
 void frmCollectionDefine::cmdCancel_Click() {
     reject();
-}
-
-void frmCollectionDefine::reject() {
-    m_cancelled = true;
-    QDialog::reject();
 }

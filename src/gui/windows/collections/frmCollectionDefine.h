@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
+
 #include <optional>
 
 class QCheckBox;
@@ -16,7 +17,7 @@ class QPushButton;
 // changed, because its items hold values for them. The caller sets the mode ("N" new, anything
 // else edit) and, for edit, the collection name, shows the window modally and reads cancelled()
 // afterwards. Closing the window in any way but a successful OK counts as Cancel.
-class frmCollectionDefine : public QDialog {
+class frmCollectionDefine : public FormDialog {
     Q_OBJECT
 public:
     static constexpr int FieldRows = 4;
@@ -30,15 +31,9 @@ public:
     void setCollectionName(const QString& name) { m_collectionName = name; }
     // The name the collection carries after a successful OK.
     QString savedName() const { return m_savedName; }
-    bool cancelled() const { return m_cancelled; }
 
     void cmdOK_Click();
     void cmdCancel_Click();
-    // Escape and the title bar's close box end the window as Cancel does.
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     struct FieldRow {
@@ -50,7 +45,7 @@ private:
     };
 
     QGroupBox* createFields();
-    void Form_Load();
+    void Form_Load() override;
     void cboFieldTypeCD_Populate(int row, std::optional<int> typeCode = std::nullopt);
     void cboFieldTypeCD_Click(int row);
     void LoadDefinition();
@@ -67,8 +62,6 @@ private:
     QString m_savedName;
     // The name as the window found it, which finds the row to change when the name is edited.
     QString m_oldName;
-    bool m_cancelled = true;
-    bool m_loaded = false;
 
     QLineEdit* m_txtCollectionNM;
     QPlainTextEdit* m_txtCommentsTX;

@@ -27,10 +27,8 @@ const QString VerifyTemplate = QStringLiteral(
 } // namespace
 
 frmCollectionDelete::frmCollectionDelete(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("frmCollectionDelete"));
+    : FormDialog(QStringLiteral("frmCollectionDelete"), parent) {
     setWindowTitle(QStringLiteral("Delete Collection"));
-    setModal(true);
 
     QLabel* warning = label("lblWarning", QStringLiteral("*** WARNING ***"), this);
     QFont bold = warning->font();
@@ -69,17 +67,7 @@ frmCollectionDelete::frmCollectionDelete(QWidget* parent)
     setFixedWidth(420);
 }
 
-void frmCollectionDelete::showEvent(QShowEvent* event) {
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    QDialog::showEvent(event);
-}
-
 void frmCollectionDelete::Form_Load() {
-    if (frmMain* main = frmMain::instance())
-        setWindowIcon(main->windowIcon());
     QString text = VerifyTemplate;
     m_lblText2->setText(text.replace(QLatin1String("XXX"), m_collectionName));
     m_txtVerify->setFocus();
@@ -94,16 +82,10 @@ void frmCollectionDelete::cmdOK_Click() {
         return;
     RunCommand(this, [this] {
         gData->Collection().Delete(m_collectionName);
-        m_cancelled = false;
-        accept();
+        closeSaved();
     });
 }
 
 void frmCollectionDelete::cmdCancel_Click() {
     reject();
-}
-
-void frmCollectionDelete::reject() {
-    m_cancelled = true;
-    QDialog::reject();
 }

@@ -61,9 +61,7 @@ QString priceText(const QVariant& amount) {
 } // namespace
 
 frmCollectionItem::frmCollectionItem(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("frmCollectionItem"));
-    setModal(true);
+    : FormDialog(QStringLiteral("frmCollectionItem"), parent) {
     setFixedSize(Twips::toPixels(7815), Twips::toPixels(5040));
     createFixedControls();
 }
@@ -124,17 +122,7 @@ QLineEdit* frmCollectionItem::priceBox(const char* name, const char* heading,
     return box;
 }
 
-void frmCollectionItem::showEvent(QShowEvent* event) {
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    QDialog::showEvent(event);
-}
-
 void frmCollectionItem::Form_Load() {
-    if (frmMain* main = frmMain::instance())
-        setWindowIcon(main->windowIcon());
     if (isNew()) {
         setWindowTitle(QStringLiteral("Add New Item to '") + m_collectionName +
                        QStringLiteral("'"));
@@ -338,8 +326,7 @@ void frmCollectionItem::cmdSaveExit_Click() {
         if (!ValidEntry())
             return;
         SaveItem();
-        m_cancelled = false;
-        accept();
+        closeSaved();
     });
 }
 
@@ -348,7 +335,7 @@ void frmCollectionItem::cmdSaveNew_Click() {
         if (!isNew() || !ValidEntry())
             return;
         SaveItem();
-        m_cancelled = false;
+        markSaved();
         emit itemAdded();
         ClearEntries();
         RefreshMemoryLists();
@@ -358,9 +345,4 @@ void frmCollectionItem::cmdSaveNew_Click() {
 
 void frmCollectionItem::cmdClose_Click() {
     reject();
-}
-
-void frmCollectionItem::reject() {
-    m_cancelled = true;
-    QDialog::reject();
 }

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "dialogs/FormDialog.h"
 #include "records/colItem.h"
 #include "windows/collections/FieldControl.h"
-
-#include <QDialog>
 
 class QLabel;
 class QLineEdit;
@@ -17,7 +16,7 @@ class QPushButton;
 // identifier, shows the window modally and reads cancelled() afterwards: false once an item was
 // saved, true after Close. Save / New Item stores the item, signals itemAdded() and clears the
 // window for the next one.
-class frmCollectionItem : public QDialog {
+class frmCollectionItem : public FormDialog {
     Q_OBJECT
 public:
     static constexpr int Slots = 4;
@@ -30,7 +29,6 @@ public:
     void setMode(const QString& mode) { m_mode = mode; }
     qint64 itemID() const { return m_itemID; }
     void setItemID(qint64 itemID) { m_itemID = itemID; }
-    bool cancelled() const { return m_cancelled; }
 
     // Whether the slot's control holds a value its field's type accepts.
     bool GoodFieldValue(int slot) const;
@@ -38,15 +36,10 @@ public:
     void cmdSaveExit_Click();
     void cmdSaveNew_Click();
     void cmdClose_Click();
-    // Escape and the title bar's close box end the window as Close does.
-    void reject() override;
 
 signals:
     // Save / New Item stored an item; the window stays open for the next one.
     void itemAdded();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     struct Slot {
@@ -59,7 +52,7 @@ private:
     void createFixedControls();
     QLineEdit* priceBox(const char* name, const char* heading, const QString& caption, int left,
                         int width);
-    void Form_Load();
+    void Form_Load() override;
     void BuildFieldControls();
     void setTabOrder();
     QString GetFieldValue(int slot) const;
@@ -78,8 +71,6 @@ private:
     QString m_collectionName;
     QString m_mode = QStringLiteral("N");
     qint64 m_itemID = 0;
-    bool m_cancelled = true;
-    bool m_loaded = false;
 
     QLineEdit* m_txtItemNM;
     Slot m_slots[Slots];

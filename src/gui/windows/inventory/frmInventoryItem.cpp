@@ -99,11 +99,7 @@ void fillCombo(QComboBox* combo, const Recordset& rows, const QString& column) {
 } // namespace
 
 frmInventoryItem::frmInventoryItem(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("frmInventoryItem"));
-    setModal(true);
-    if (frmMain* main = frmMain::instance())
-        setWindowIcon(main->windowIcon());
+    : FormDialog(QStringLiteral("frmInventoryItem"), parent) {
     buildForm();
     chkWarrantyCD_Click(false);
     m_lastChange->hide();
@@ -224,11 +220,6 @@ void frmInventoryItem::buildForm() {
 
 // ---------------------------------------------------------------------------------------------
 // Loading
-
-int frmInventoryItem::exec() {
-    Form_Load();
-    return QDialog::exec();
-}
 
 void frmInventoryItem::Form_Load() {
     fillLists();
@@ -469,8 +460,7 @@ void frmInventoryItem::cmdSaveExit_Click() {
     if (!ValidateEntry())
         return;
     SaveItem();
-    m_wasCancelled = false;
-    accept();
+    closeSaved();
 }
 
 void frmInventoryItem::cmdSaveNew_Click() {
@@ -478,7 +468,7 @@ void frmInventoryItem::cmdSaveNew_Click() {
     if (m_formAction != QLatin1String("N") || !ValidateEntry())
         return;
     SaveItem();
-    m_wasCancelled = false;
+    markSaved();
     emit itemAdded();
     ResetForNewItem();
     m_manufacturer->setFocus();
@@ -486,9 +476,4 @@ void frmInventoryItem::cmdSaveNew_Click() {
 
 void frmInventoryItem::cmdClose_Click() {
     reject();
-}
-
-void frmInventoryItem::reject() {
-    m_wasCancelled = true;
-    QDialog::reject();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
+
 #include <QVariant>
 
 class OptionalDateEdit;
@@ -15,7 +16,7 @@ class QPushButton;
 // (formAction "E"). The caller sets both before exec(), which loads the dialog, and reads
 // wasCancelled() afterwards. In add mode Save / New Item stores an item and clears the form for
 // the next one, announcing each stored item with itemAdded().
-class frmInventoryItem : public QDialog {
+class frmInventoryItem : public FormDialog {
     Q_OBJECT
 public:
     explicit frmInventoryItem(QWidget* parent = nullptr);
@@ -25,11 +26,10 @@ public:
     qint64 editItemID() const { return m_editItemID; }
     void setEditItemID(qint64 itemID) { m_editItemID = itemID; }
     // True after Close, false once an item was stored.
-    bool wasCancelled() const { return m_wasCancelled; }
+    bool wasCancelled() const { return cancelled(); }
 
     // Fills the lists and, in edit mode, the item's values; exec() runs it first.
-    void Form_Load();
-    int exec() override;
+    void Form_Load() override;
 
     void cmdSaveExit_Click();
     void cmdSaveNew_Click();
@@ -38,10 +38,6 @@ public:
 signals:
     // Save / New Item stored an item and the dialog stays open.
     void itemAdded();
-
-protected:
-    // Escape and the window's close button leave as Close does.
-    void reject() override;
 
 private:
     // A price box with the text LoadItem put in it and the amount that text stands for.
@@ -72,7 +68,6 @@ private:
 
     QString m_formAction;
     qint64 m_editItemID = 0;
-    bool m_wasCancelled = true;
     bool m_requireManufacturer = false;
     bool m_requireModel = false;
     bool m_requirePurchaseLocation = false;

@@ -19,11 +19,7 @@ constexpr int MaxNameLength = 40;
 } // namespace
 
 frmListUpdate::frmListUpdate(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("frmListUpdate"));
-    setModal(true);
-    if (frmMain* main = frmMain::instance())
-        setWindowIcon(main->windowIcon());
+    : FormDialog(QStringLiteral("frmListUpdate"), parent) {
 
     m_entries = new QListWidget(this);
     m_entries->setObjectName(QStringLiteral("lstEntries"));
@@ -71,11 +67,6 @@ const LookupList& frmListUpdate::list() const {
     if (isTypeList())
         return items.ItemType();
     return items.Location();
-}
-
-int frmListUpdate::exec() {
-    Form_Load();
-    return QDialog::exec();
 }
 
 void frmListUpdate::Form_Load() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
+
 #include <QMessageBox>
 #include <optional>
 
@@ -12,7 +13,7 @@ class QPushButton;
 // Maintains one of the two lists items are filed under: the item types (editType "TYPE") or
 // the locations (any other editType; the main window passes "LOC"). The caller sets editType
 // before exec(), which loads the dialog.
-class frmListUpdate : public QDialog {
+class frmListUpdate : public FormDialog {
     Q_OBJECT
 public:
     explicit frmListUpdate(QWidget* parent = nullptr);
@@ -21,8 +22,7 @@ public:
     void setEditType(const QString& type) { m_editType = type; }
 
     // Sets the caption for the list and fills it; exec() runs it first.
-    void Form_Load();
-    int exec() override;
+    void Form_Load() override;
 
     void cmdNew_Click();
     void cmdEdit_Click();

@@ -32,12 +32,8 @@ QString rowText(const Recordset& rows, int row, const char* column) {
 } // namespace
 
 frmMoveLocation::frmMoveLocation(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("frmMoveLocation"));
+    : FormDialog(QStringLiteral("frmMoveLocation"), parent) {
     setWindowTitle(QStringLiteral("Move Items to another Location"));
-    setModal(true);
-    if (frmMain* main = frmMain::instance())
-        setWindowIcon(main->windowIcon());
 
     m_moveFrom = new QComboBox(this);
     m_moveFrom->setObjectName(QStringLiteral("cboMoveFrom"));
@@ -94,11 +90,6 @@ frmMoveLocation::frmMoveLocation(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
-}
-
-int frmMoveLocation::exec() {
-    Form_Load();
-    return QDialog::exec();
 }
 
 void frmMoveLocation::Form_Load() {
@@ -185,15 +176,9 @@ void frmMoveLocation::cmdMove_Click() {
         return;
     }
     gData->Inventory().Item().MoveToLocation(itemIDs, m_moveTo->currentText());
-    m_wasCancelled = false;
-    accept();
+    closeSaved();
 }
 
 void frmMoveLocation::cmdCancel_Click() {
     reject();
-}
-
-void frmMoveLocation::reject() {
-    m_wasCancelled = true;
-    QDialog::reject();
 }

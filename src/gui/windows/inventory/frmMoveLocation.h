@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
 
 class QComboBox;
 class QLabel;
@@ -11,22 +11,18 @@ class QWidget;
 // Moves any number of items from one location to another in one step. The source offers only
 // the locations that hold items; the target, every location of the list. exec() loads the
 // dialog; wasCancelled() tells the caller afterwards whether anything moved.
-class frmMoveLocation : public QDialog {
+class frmMoveLocation : public FormDialog {
     Q_OBJECT
 public:
     explicit frmMoveLocation(QWidget* parent = nullptr);
 
     // True after Cancel, false after a move.
-    bool wasCancelled() const { return m_wasCancelled; }
+    bool wasCancelled() const { return cancelled(); }
 
-    void Form_Load();
-    int exec() override;
+    void Form_Load() override;
 
     void cmdMove_Click();
     void cmdCancel_Click();
-
-protected:
-    void reject() override;
 
 private:
     void cboMoveFrom_Populate();
@@ -37,7 +33,6 @@ private:
     void SelectAllItems(bool selected);
     bool refuse(const QString& message, QWidget* control);
 
-    bool m_wasCancelled = true;
     QComboBox* m_moveFrom;
     QListWidget* m_items;
     QPushButton* m_selectAll;
