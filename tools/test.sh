@@ -5,10 +5,10 @@ set -eu
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
-tools/build.sh build
+tools/build.sh build -DDOMIVO_WERROR=ON
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
 
-tools/build.sh build-sanitize -DDOMIVO_SANITIZE=ON -DDOMIVO_BUILD_GUI=OFF
+tools/build.sh build-sanitize -DDOMIVO_SANITIZE=ON -DDOMIVO_BUILD_GUI=OFF -DDOMIVO_WERROR=ON
 (cd build-sanitize && \
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --output-on-failure --parallel "$(nproc)" -L "core|cli")

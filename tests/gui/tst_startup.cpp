@@ -4,6 +4,7 @@
 
 #include "GuiTest.h"
 
+#include "app/Clock.h"
 #include "app/ToolWindow.h"
 #include "app/frmSplash.h"
 
@@ -167,7 +168,9 @@ private slots:
         QFETCH(int, backupAge);
         QFETCH(QStringList, expected);
         GuiTestEnvironment env;
-        const QDate today = QDate::currentDate();
+        // Just before midnight: days are counted by calendar date, not by hours.
+        Clock::setNow(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59)));
+        const QDate today = Clock::today();
         Settings::setText(SettingKeys::RemindCompact, compactDays >= 0 ? "1" : "0");
         Settings::setInteger(SettingKeys::CompactDays, compactDays);
         Settings::setText(SettingKeys::LastCompact,

@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "app/AppPaths.h"
+#include "app/Clock.h"
 #include "app/Settings.h"
 #include "types/DateText.h"
 
@@ -18,6 +19,8 @@ TestEnvironment::TestEnvironment()
 }
 
 TestEnvironment::~TestEnvironment() {
+    // A test that fixed the clock gives the real one back.
+    Clock::setNow({});
     if (m_oldDataDir.isNull())
         qunsetenv(AppPaths::DataDirVariable);
     else

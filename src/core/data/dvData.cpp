@@ -1,5 +1,6 @@
 #include "data/dvData.h"
 
+#include "app/Clock.h"
 #include "data/ConnectionString.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
@@ -151,7 +152,7 @@ void dvData::Copy(const QString& toConnString, const QString& fromConnString, bo
         CopyTable(destination, source, table);
     if (isBackup)
         destination.execute(QStringLiteral("INSERT INTO tblBackup (BackupDT) VALUES (?)"),
-                            {QDateTime::currentDateTime()});
+                            {Clock::now()});
     transaction.commit();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/AboutText.h"
 #include "app/AppPaths.h"
+#include "app/Clock.h"
 #include "app/Commands.h"
 #include "app/General.h"
 #include "app/Globals.h"
@@ -268,7 +269,7 @@ bool frmMain::rebuildDatabase(int& exitCode) {
                                    "was kept as %2. The program ends now.")
                         .arg(error.message(), QDir::toNativeSeparators(bad)));
     }
-    const QString today = DateText::storageText(QDate::currentDate());
+    const QString today = DateText::storageText(Clock::today());
     Settings::setText(SettingKeys::LastCompact, today);
     Settings::setText(SettingKeys::LastBackup, today);
     return true;
@@ -280,7 +281,7 @@ void frmMain::remind(const char* what) {
         return;
     const int days =
         Settings::integer(compact ? SettingKeys::CompactDays : SettingKeys::BackupDays, 0);
-    const QDate today = QDate::currentDate();
+    const QDate today = Clock::today();
     QDate last = DateText::parseDate(
         Settings::text(compact ? SettingKeys::LastCompact : SettingKeys::LastBackup));
     if (!last.isValid())
@@ -479,12 +480,12 @@ void frmMain::updateKeyPanels() {
     light(m_panels[2], locks.numLock);
     m_panels[3]->setEnabled(m_insertMode);
     light(m_panels[4], locks.scrollLock);
-    m_panels[5]->setText(DateText::shortDate(QDate::currentDate()));
+    m_panels[5]->setText(DateText::shortDate(Clock::today()));
 }
 
 void frmMain::ShowStatus(const QString& text) {
     m_panels[0]->setText(text);
-    m_statusTime = QDateTime::currentDateTime();
+    m_statusTime = Clock::now();
 }
 
 QString frmMain::statusText() const {
@@ -492,7 +493,7 @@ QString frmMain::statusText() const {
 }
 
 void frmMain::timMain_Timer() {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = Clock::now();
     const qint64 seconds = now.toMSecsSinceEpoch() / 1000 - m_statusTime.toMSecsSinceEpoch() / 1000;
     if (m_statusTime.isValid() && seconds > StatusSeconds)
         ShowStatus(QString());

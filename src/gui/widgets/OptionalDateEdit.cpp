@@ -1,5 +1,6 @@
 #include "widgets/OptionalDateEdit.h"
 
+#include "app/Clock.h"
 #include "types/DateText.h"
 
 #include <QCheckBox>
@@ -15,7 +16,7 @@ OptionalDateEdit::OptionalDateEdit(QWidget* parent)
     m_edit->setObjectName(QStringLiteral("dteDate"));
     m_edit->setCalendarPopup(true);
     m_edit->setDisplayFormat(DateText::shortDateFormat());
-    m_edit->setDate(QDate::currentDate());
+    m_edit->setDate(Clock::today());
     m_edit->setEnabled(false);
     setFocusProxy(m_edit);
 

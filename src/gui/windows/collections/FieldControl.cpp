@@ -1,5 +1,6 @@
 #include "windows/collections/FieldControl.h"
 
+#include "app/Clock.h"
 #include "app/General.h"
 #include "app/Globals.h"
 #include "records/Collection.h"
@@ -120,7 +121,7 @@ void clearCheckBox(QWidget* widget) {
 QWidget* createDatePicker(const Setup& setup, int, QWidget* parent) {
     if (!setup.required)
         return new OptionalDateEdit(parent);
-    auto* edit = new QDateEdit(QDate::currentDate(), parent);
+    auto* edit = new QDateEdit(Clock::today(), parent);
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(DateText::shortDateFormat());
     return edit;
@@ -143,7 +144,7 @@ void clearDatePicker(QWidget* widget) {
     if (auto* optional = qobject_cast<OptionalDateEdit*>(widget))
         optional->clear();
     else
-        static_cast<QDateEdit*>(widget)->setDate(QDate::currentDate());
+        static_cast<QDateEdit*>(widget)->setDate(Clock::today());
 }
 
 const FieldControl::Kind TextBox{"TEXTBOX",    "txtField",      3495,         createTextBox,

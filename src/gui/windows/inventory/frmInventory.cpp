@@ -301,7 +301,8 @@ void frmInventory::cmdDelete_Click() {
     const auto itemID = selectedItemID();
     if (!itemID)
         return;
-    const QString item = m_items->text(m_items->selectedRow(), m_items->columnIndex("Item"));
+    const QString item =
+        m_items->text(m_items->selectedRow(), m_items->columnIndex(QStringLiteral("Item")));
     const auto answer = MsgBox(
         this, QStringLiteral("Are you sure you want to delete item '%1'?").arg(item),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("Delete Item"));

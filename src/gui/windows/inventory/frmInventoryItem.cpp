@@ -1,5 +1,6 @@
 #include "windows/inventory/frmInventoryItem.h"
 
+#include "app/Clock.h"
 #include "app/Commands.h"
 #include "app/General.h"
 #include "app/Globals.h"
@@ -259,7 +260,7 @@ void frmInventoryItem::LoadItem() {
                QMessageBox::Critical, windowTitle());
         return;
     }
-    const auto value = [&item](const char* column) { return item.value(0, column); };
+    const auto value = [&item](const char* column) { return item.value(0, QLatin1String(column)); };
     const auto text = [&value](const char* column) {
         return General::NullToDefault(value(column), General::KindText).toString();
     };
@@ -297,7 +298,7 @@ void frmInventoryItem::chkWarrantyCD_Click(bool checked) {
         m_warranty->setText(QStringLiteral("Under warranty until"));
         m_warrantyExpire->checkBox()->hide();
         m_warrantyExpire->show();
-        m_warrantyExpire->setDate(QDate::currentDate().addDays(1));
+        m_warrantyExpire->setDate(Clock::today().addDays(1));
     } else {
         m_warranty->setText(QStringLiteral("Under warranty?"));
         m_warrantyExpire->checkBox()->show();
@@ -316,7 +317,7 @@ void frmInventoryItem::ResetForNewItem() {
         clearCombo(combo);
     for (OptionalDateEdit* picker : {m_purchaseDate, m_warrantyExpire}) {
         if (picker->checkBox()->isHidden())
-            picker->setDate(QDate::currentDate());
+            picker->setDate(Clock::today());
         else
             picker->clear();
     }
