@@ -7,18 +7,8 @@
 #include <QFileInfo>
 
 int runCheck(CliContext& context) {
-    bool backup = false;
-    QString file;
-    for (const QString& arg : std::as_const(context.args)) {
-        if (arg == QLatin1String("--backup"))
-            backup = true;
-        else if (arg.startsWith(QLatin1Char('-')))
-            throw UsageError{QStringLiteral("check does not know the option %1").arg(arg)};
-        else if (file.isEmpty())
-            file = arg;
-        else
-            throw UsageError{QStringLiteral("check takes one file")};
-    }
+    const bool backup = context.isSet(QStringLiteral("backup"));
+    QString file = context.argument(QStringLiteral("FILE"));
     if (file.isEmpty())
         file = AppPaths::databaseFile(context.dataFolder());
     file = QFileInfo(file).absoluteFilePath();

@@ -1,26 +1,35 @@
 #include "CliCommand.h"
 
-#include "app/AppPaths.h"
+#include "app/CommandLine.h"
 #include "app/General.h"
-#include "data/ConnectionString.h"
-#include "data/DbError.h"
 #include "data/Recordset.h"
-#include "data/dvData.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
-QString CliContext::dataFolder() const {
-    return AppPaths::dataFolder(dataDirOverride);
+CliOption CliOption::flag(const QString& name, const QString& description) {
+    return {QCommandLineOption(name, description), 1};
 }
 
-void CliContext::openDatabase(dvData& data) const {
-    const QString file = AppPaths::databaseFile(dataFolder());
-    if (!QFileInfo::exists(file))
-        throw DbError(QStringLiteral("no database at %1 (domivo-cli init creates one)").arg(file));
-    if (!dvData::ValidDatabase(ConnectionString::forFile(file)))
-        throw DbError(QStringLiteral("not a valid Domivo database: %1").arg(file));
-    data.setPath(file);
+CliOption CliOption::value(const QString& name, const QString& valueName,
+                           const QString& description, int maxCount) {
+    return {QCommandLineOption(name, description, valueName), maxCount};
+}
+
+QStringList CliCommand::words() const {
+    return name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+QString CliCommand::synopsis() const {
+    QStringList parts;
+    for (const CliOption& declared : options) {
+        QString part = QStringLiteral("[%1]").arg(CommandLine::label(declared.option));
+        if (declared.maxCount > 1)
+            part += QStringLiteral("...");
+        parts.append(part);
+    }
+    for (const CliArgument& argument : arguments)
+        parts.append(argument.optional ? QStringLiteral("[%1]").arg(argument.name) : argument.name);
+    return parts.join(QLatin1Char(' '));
 }
 
 void printTable(QTextStream& out, const Recordset& rows) {
@@ -45,26 +54,54 @@ void printTable(QTextStream& out, const Recordset& rows) {
 
 const QVector<CliCommand>& cliCommands() {
     static const QVector<CliCommand> commands = {
-        {QStringLiteral("init"), QString(),
-         QStringLiteral("Create (when missing) and seed the database; print its path and the "
-                        "lookup table counts."),
-         runInit},
-        {QStringLiteral("check"), QStringLiteral("[--backup] [FILE]"),
-         QStringLiteral("Check that FILE (default: the data folder's database) is a valid "
-                        "database, or with --backup a valid backup file."),
-         runCheck},
-        {QStringLiteral("items"),
-         QStringLiteral("[--type T | --location L | --manufacturer M | --purchase-date DATE]"),
-         QStringLiteral("List the inventory items as the inventory window's grid shows them "
-                        "(tab-separated), at most one filter."),
-         runItems},
-        {QStringLiteral("collections"), QString(),
-         QStringLiteral("List the collections with their comments (tab-separated)."),
-         runCollections},
-        {QStringLiteral("collection"), QStringLiteral("NAME"),
-         QStringLiteral("List the items of collection NAME as the collections window's grid "
-                        "shows them (tab-separated)."),
-         runCollection},
+        {
+            .name = QStringLiteral("init"),
+            .description = QStringLiteral("Create (when missing) and seed the database; print its "
+                                          "path and the lookup table counts."),
+            .run = runInit,
+        },
+        {
+            .name = QStringLiteral("check"),
+            .description =
+                QStringLiteral("Check that FILE (default: the data folder's database) is "
+                               "a valid database, or with --backup a valid backup file."),
+            .options = {CliOption::flag(QStringLiteral("backup"),
+                                        QStringLiteral("check a backup file instead"))},
+            .arguments = {{.name = QStringLiteral("FILE"),
+                           .description = QStringLiteral("the file to check"),
+                           .optional = true}},
+            .run = runCheck,
+        },
+        {
+            .name = QStringLiteral("items"),
+            .description = QStringLiteral("List the inventory items as the inventory window's grid "
+                                          "shows them (tab-separated), at most one filter."),
+            .options = {CliOption::value(QStringLiteral("type"), QStringLiteral("T"),
+                                         QStringLiteral("only the items of type T")),
+                        CliOption::value(QStringLiteral("location"), QStringLiteral("L"),
+                                         QStringLiteral("only the items at location L")),
+                        CliOption::value(QStringLiteral("manufacturer"), QStringLiteral("M"),
+                                         QStringLiteral("only the items made by M")),
+                        CliOption::value(
+                            QStringLiteral("purchase-date"), QStringLiteral("DATE"),
+                            QStringLiteral("only the items bought on DATE (the locale's "
+                                           "short date or YYYY-MM-DD)"))},
+            .run = runItems,
+        },
+        {
+            .name = QStringLiteral("collections"),
+            .description =
+                QStringLiteral("List the collections with their comments (tab-separated)."),
+            .run = runCollections,
+        },
+        {
+            .name = QStringLiteral("collection"),
+            .description = QStringLiteral("List the items of collection NAME as the collections "
+                                          "window's grid shows them (tab-separated)."),
+            .arguments = {{.name = QStringLiteral("NAME"),
+                           .description = QStringLiteral("the collection's name")}},
+            .run = runCollection,
+        },
     };
     return commands;
 }

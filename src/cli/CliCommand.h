@@ -1,27 +1,60 @@
 #pragma once
 
+#include "CliContext.h"
+
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 #include <QVector>
 #include <functional>
 
-class dvData;
 class Recordset;
 
-// What a command of the command-line tool gets: its own arguments, the resolved data folder and
-// the two output streams.
-struct CliContext {
-    QStringList args;
-    QString dataDirOverride;
-    QTextStream& out;
-    QTextStream& err;
+// Adding a command to the tool takes two steps:
+//   1. a declaration in cliCommands() (CliCommand.cpp): its name, description, options and
+//      positional arguments, and the function that runs it;
+//   2. that function, `int runName(CliContext&)`, in a file of its own, declared below.
+// CliRunner parses the command line against the declaration before the function runs: unknown
+// options, missing or empty values, options given too often and missing or extra arguments are
+// refused there (exit code 2), and `domivo-cli NAME --help` prints the command's usage. The
+// function reads what it was given through its CliContext and only checks what the declaration
+// cannot say (a date that is no date, two filters where one is allowed); it throws UsageError
+// for those.
 
-    // Resolves (and creates) the data folder as the application does.
-    QString dataFolder() const;
-    // Points the context at the data folder's database, which must exist and be valid: a
-    // command that only reads never creates one. Throws DbError otherwise.
-    void openDatabase(dvData& data) const;
+// An option of a command. Its name is typed --name (a one-letter name -x), and a value as
+// `--name VALUE` or `--name=VALUE`.
+struct CliOption {
+    QCommandLineOption option;
+    // How often it may be given: repeated values reach the command in order (values()).
+    int maxCount = 1;
+
+    static CliOption flag(const QString& name, const QString& description);
+    static CliOption value(const QString& name, const QString& valueName,
+                           const QString& description, int maxCount = 1);
+};
+
+// A positional argument of a command, named as the usage text shows it (FILE, NAME). Optional
+// arguments follow the required ones.
+struct CliArgument {
+    QString name;
+    QString description;
+    bool optional = false;
+};
+
+struct CliCommand {
+    // One word, or a group and its sub-command ("incident new"): the command's words come first
+    // on the command line, then its options and arguments.
+    QString name;
+    QString description; // a sentence; a line break continues it on the next line
+    QList<CliOption> options = {};
+    QList<CliArgument> arguments = {};
+    std::function<int(CliContext&)> run;
+
+    QStringList words() const;
+    // "[--backup] [FILE]": the options and arguments as the usage texts show them.
+    QString synopsis() const;
 };
 
 // Prints rows as the grids show them, for scripts: a line of column names, then one line per
@@ -36,23 +69,16 @@ inline constexpr int Failed = 1;
 inline constexpr int Usage = 2;
 } // namespace ExitCode
 
-// Thrown by a command that was given arguments it does not take; the tool prints the message
-// and the usage text and exits with ExitCode::Usage.
+// Thrown by a command whose arguments are wrong in a way its declaration cannot express; the
+// tool prints the message and the command's usage and exits with ExitCode::Usage.
 struct UsageError {
     QString message;
-};
-
-struct CliCommand {
-    QString name;
-    QString synopsis;    // arguments, as shown in the usage text
-    QString description; // one line
-    std::function<int(CliContext&)> run;
 };
 
 // Every command the tool knows, in the order the usage text lists them.
 const QVector<CliCommand>& cliCommands();
 
-// Each command lives in a file of its own and is listed here.
+// The commands, each in a file of its own.
 int runInit(CliContext& context);
 int runCheck(CliContext& context);
 int runItems(CliContext& context);

@@ -4,9 +4,7 @@
 #include "data/dvData.h"
 
 int runCollection(CliContext& context) {
-    if (context.args.size() != 1 || context.args.first().isEmpty())
-        throw UsageError{QStringLiteral("collection takes one collection name")};
-    const QString name = context.args.first();
+    const QString name = context.argument(QStringLiteral("NAME"));
     dvData data;
     context.openDatabase(data);
     if (data.Collection().Retrieve(name).isEmpty()) {

@@ -4,8 +4,6 @@
 #include "data/dvData.h"
 
 int runInit(CliContext& context) {
-    if (!context.args.isEmpty())
-        throw UsageError{QStringLiteral("init takes no arguments")};
     const QString file = AppPaths::databaseFile(context.dataFolder());
     dvData data;
     data.setPath(file);

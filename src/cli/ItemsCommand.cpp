@@ -5,66 +5,31 @@
 #include "types/DateText.h"
 
 #include <QDate>
-
-namespace {
-
-// The filters the inventory window offers, by option name.
-const QStringList& filterOptions() {
-    static const QStringList options = {QStringLiteral("--type"), QStringLiteral("--location"),
-                                        QStringLiteral("--manufacturer"),
-                                        QStringLiteral("--purchase-date")};
-    return options;
-}
-
-} // namespace
+#include <algorithm>
 
 int runItems(CliContext& context) {
-    QString option;
-    QString value;
-    QStringList args = context.args;
-    while (!args.isEmpty()) {
-        QString arg = args.takeFirst();
-        QString argValue;
-        bool hasValue = false;
-        const int equals = int(arg.indexOf(QLatin1Char('=')));
-        if (arg.startsWith(QLatin1String("--")) && equals > 0) {
-            argValue = arg.mid(equals + 1);
-            arg = arg.left(equals);
-            hasValue = true;
-        }
-        if (!filterOptions().contains(arg))
-            throw UsageError{QStringLiteral("items does not take %1").arg(arg)};
-        if (!option.isEmpty())
-            throw UsageError{QStringLiteral("items takes at most one filter")};
-        if (!hasValue) {
-            if (args.isEmpty())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-            argValue = args.takeFirst();
-        }
-        if (argValue.isEmpty())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-        option = arg;
-        value = argValue;
-    }
+    // The inventory window filters by one list at a time, and so does its listing here.
+    const QStringList filters = {QStringLiteral("type"), QStringLiteral("location"),
+                                 QStringLiteral("manufacturer"), QStringLiteral("purchase-date")};
+    const auto given = std::count_if(filters.cbegin(), filters.cend(),
+                                     [&](const QString& filter) { return context.isSet(filter); });
+    if (given > 1)
+        throw UsageError{QStringLiteral("items takes at most one filter")};
 
-    QString type, location, manufacturer;
     QDate purchaseDate;
-    if (option == QLatin1String("--type"))
-        type = value;
-    else if (option == QLatin1String("--location"))
-        location = value;
-    else if (option == QLatin1String("--manufacturer"))
-        manufacturer = value;
-    else if (option == QLatin1String("--purchase-date")) {
-        purchaseDate = DateText::parseDate(value);
+    if (context.isSet(QStringLiteral("purchase-date"))) {
+        const QString text = context.value(QStringLiteral("purchase-date"));
+        purchaseDate = DateText::parseDate(text);
         if (!purchaseDate.isValid())
-            throw UsageError{QStringLiteral("'%1' is not a date").arg(value)};
+            throw UsageError{QStringLiteral("'%1' is not a date").arg(text)};
     }
 
     dvData data;
     context.openDatabase(data);
     const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
-    printTable(context.out, data.Inventory().Item().ListMainGrid(roundPrices, type, location,
-                                                                 manufacturer, purchaseDate));
+    printTable(context.out, data.Inventory().Item().ListMainGrid(
+                                roundPrices, context.value(QStringLiteral("type")),
+                                context.value(QStringLiteral("location")),
+                                context.value(QStringLiteral("manufacturer")), purchaseDate));
     return ExitCode::Ok;
 }

@@ -2,6 +2,7 @@
 // the listings, on a database whose rows the sqlite3 tool wrote in the storage forms (amounts in
 // ten-thousandths, ISO dates, flags 0/1).
 
+#include "CliRunner.h"
 #include "TestEnvironment.h"
 
 #include "app/Settings.h"
@@ -113,16 +114,83 @@ private slots:
         result = cli({"--version"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.startsWith("domivo-cli 1."));
+        // A command's help is its own usage, from its declaration.
+        result = cli({"items", "--help"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.startsWith("Usage: domivo-cli [--data-dir DIR] items [--type T] "),
+                 qPrintable(result.out));
+        QVERIFY(result.out.contains("  --purchase-date DATE  only the items bought on DATE"));
 
-        for (const QStringList& args :
-             {QStringList{}, QStringList{"frobnicate"}, QStringList{"--colour", "init"},
-              QStringList{"--data-dir"}, QStringList{"init", "extra"},
-              QStringList{"check", "--force"}, QStringList{"check", "a", "b"}}) {
+        // Each refusal names its fault and shows the usage of what was run.
+        const QList<QPair<QStringList, QString>> refused = {
+            {{}, "no command given"},
+            {{"frobnicate"}, "unknown command frobnicate"},
+            {{"--colour", "init"}, "unknown option --colour"},
+            {{"--data-dir"}, "Missing value after '--data-dir'"},
+            {{"--data-dir=", "init"}, "--data-dir needs a value"},
+            {{"init", "extra"},
+             "unexpected argument 'extra'\n\nUsage: domivo-cli [--data-dir DIR] init"},
+            {{"check", "--force"}, "unknown option --force"},
+            {{"check", "--backup=yes"}, "Unexpected value after '--backup'"},
+            {{"check", "a", "b"}, "unexpected argument 'b'"},
+            {{"check", ""}, "FILE may not be empty"},
+            {{"collection"}, "collection needs NAME"}};
+        for (const auto& [args, message] : refused) {
             result = cli(args);
             QVERIFY2(result.exitCode == 2, qPrintable(args.join(' ')));
+            QVERIFY2(result.err.contains("domivo-cli: " + message), qPrintable(result.err));
             QVERIFY(result.err.contains("Usage: domivo-cli"));
         }
         QVERIFY(!QFile::exists(env->databaseFile()));
+    }
+
+    // The parser on a table of its own: sub-commands, a repeatable option, and what a group
+    // without its sub-command answers.
+    void declarationsDriveTheParser() {
+        QStringList seen;
+        const QVector<CliCommand> commands = {
+            {.name = "incident new",
+             .description = "Open an incident.",
+             .arguments = {{.name = "NAME", .description = "what happened"}},
+             .run =
+                 [&](CliContext& context) {
+                     seen = {context.argument("NAME")};
+                     return 0;
+                 }},
+            {.name = "search",
+             .description = "Search.",
+             .options = {CliOption::value("criterion", "C", "a criterion", 3)},
+             .run = [&](CliContext& context) {
+                 seen = context.values("criterion");
+                 return 0;
+             }}};
+        QString out, err;
+        const auto run = [&](const QStringList& args) {
+            out.clear();
+            err.clear();
+            seen.clear();
+            QTextStream outStream(&out), errStream(&err);
+            return CliRunner(commands, outStream, errStream).run(QStringList{"domivo-cli"} + args);
+        };
+        QCOMPARE(run({"incident", "new", "Flood"}), 0);
+        QCOMPARE(seen, QStringList{"Flood"});
+        QCOMPARE(run({"search", "--criterion", "a", "--criterion=b"}), 0);
+        QCOMPARE(seen, QStringList({"a", "b"}));
+        QCOMPARE(run({"search", "-h"}), 0);
+        QVERIFY2(out.startsWith("Usage: domivo-cli [--data-dir DIR] search [--criterion C]...\n"),
+                 qPrintable(out));
+
+        QCOMPARE(
+            run({"search", "--criterion=a", "--criterion=b", "--criterion=c", "--criterion=d"}), 2);
+        QVERIFY2(err.contains("--criterion may be given at most 3 times"), qPrintable(err));
+        QVERIFY(seen.isEmpty());
+        QCOMPARE(run({"incident", "--help"}), 0);
+        QVERIFY(out.contains("  incident new NAME\n      Open an incident."));
+        QVERIFY(!out.contains("search"));
+        QCOMPARE(run({"incident"}), 2);
+        QVERIFY(err.contains("incident needs a command"));
+        QCOMPARE(run({"incident", "close"}), 2);
+        QVERIFY(err.contains("unknown command incident close"));
     }
     void items_data() {
         QTest::addColumn<QStringList>("args");
@@ -163,9 +231,11 @@ private slots:
         QTest::newRow("bad date") << QStringList{"--purchase-date", "31/31/2024"} << "not a date";
         QTest::newRow("two filters")
             << QStringList{"--type", "Art", "--location", "Attic"} << "at most one filter";
-        QTest::newRow("no value") << QStringList{"--manufacturer"} << "needs a value";
+        QTest::newRow("no value") << QStringList{"--manufacturer"} << "Missing value";
         QTest::newRow("empty value") << QStringList{"--type="} << "needs a value";
-        QTest::newRow("unknown") << QStringList{"--colour", "red"} << "does not take --colour";
+        QTest::newRow("unknown") << QStringList{"--colour", "red"} << "unknown option --colour";
+        QTest::newRow("twice") << QStringList{"--type", "Art", "--type=Tools"}
+                               << "--type may be given once";
     }
     void itemsRefusesBadArguments() {
         writeRows();

@@ -1,0 +1,48 @@
+#include "CliContext.h"
+
+#include "app/AppPaths.h"
+#include "data/ConnectionString.h"
+#include "data/DbError.h"
+#include "data/dvData.h"
+
+#include <QFileInfo>
+
+CliContext::CliContext(const QCommandLineParser& parser, const QHash<QString, QString>& arguments,
+                       const QString& dataDirOverride, QTextStream& output, QTextStream& errors)
+    : out(output)
+    , err(errors)
+    , m_parser(parser)
+    , m_arguments(arguments)
+    , m_dataDirOverride(dataDirOverride) {}
+
+bool CliContext::isSet(const QString& option) const {
+    return m_parser.isSet(option);
+}
+
+QString CliContext::value(const QString& option) const {
+    return m_parser.value(option);
+}
+
+QStringList CliContext::values(const QString& option) const {
+    return m_parser.values(option);
+}
+
+QString CliContext::argument(const QString& name) const {
+    // Every declared argument is in the map, an omitted optional one as empty: a name that is
+    // not there is a typing mistake in the command.
+    Q_ASSERT_X(m_arguments.contains(name), "CliContext::argument", "not a declared argument");
+    return m_arguments.value(name);
+}
+
+QString CliContext::dataFolder() const {
+    return AppPaths::dataFolder(m_dataDirOverride);
+}
+
+void CliContext::openDatabase(dvData& data) const {
+    const QString file = AppPaths::databaseFile(dataFolder());
+    if (!QFileInfo::exists(file))
+        throw DbError(QStringLiteral("no database at %1 (domivo-cli init creates one)").arg(file));
+    if (!dvData::ValidDatabase(ConnectionString::forFile(file)))
+        throw DbError(QStringLiteral("not a valid Domivo database: %1").arg(file));
+    data.setPath(file);
+}
