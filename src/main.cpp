@@ -1,63 +1,74 @@
 // domivo: the desktop application.
 
 #include "app/AppPaths.h"
+#include "app/CommandLine.h"
 #include "app/Version.h"
 #include "app/frmMain.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTextStream>
 #include <cstdio>
-#include <cstring>
 #include <stdexcept>
-#include <string>
 
 namespace {
 
-void printUsage(FILE* stream) {
-    std::fputs("Usage: domivo [--data-dir DIR]\n"
-               "       domivo --help | --version\n\n"
-               "Options:\n"
-               "  --data-dir DIR  the data folder holding Domivo.mdb (default: $DOMIVO_DATA_DIR,\n"
-               "                  else the per-user data folder)\n"
-               "  -h, --help      show this help\n"
-               "  -v, --version   show the version\n",
-               stream);
+QString usage() {
+    return QStringLiteral("Usage: domivo [--data-dir DIR]\n"
+                          "       domivo --help | --version\n\n"
+                          "Options:\n") +
+           CommandLine::optionTable(CommandLine::globalOptions());
 }
 
-int usageFailure(const std::string& message) {
-    std::fprintf(stderr, "domivo: %s\n\n", message.c_str());
-    printUsage(stderr);
-    return 2;
+void prepare(QCommandLineParser& parser) {
+    parser.addOptions(CommandLine::globalOptions());
+    // -platform is one of Qt's options, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+}
+
+// Qt's own options (-platform, -style ...) are single-dash words that QApplication takes out of
+// the command line later: they are left to it, and their values are ignored here as any other
+// word that is not an option is. An unknown option with two dashes is a mistake.
+QStringList withoutQtOptions(const QStringList& args) {
+    QCommandLineParser probe;
+    prepare(probe);
+    probe.parse(args);
+    QStringList own = args;
+    for (const QString& name : probe.unknownOptionNames()) {
+        const QString option = QLatin1Char('-') + name;
+        own.removeIf([&](const QString& arg) {
+            return arg == option || arg.startsWith(option + QLatin1Char('='));
+        });
+    }
+    return own;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The options are read before the window system is reached, so that --help and --version
-    // work without a display. Qt's own options (-platform, -style ...) are left to Qt.
-    QString dataDir;
-    for (int i = 1; i < argc; ++i) {
-        const char* option = argv[i];
-        if (std::strcmp(option, "-h") == 0 || std::strcmp(option, "--help") == 0) {
-            printUsage(stdout);
-            return 0;
-        }
-        if (std::strcmp(option, "-v") == 0 || std::strcmp(option, "--version") == 0) {
-            std::printf("domivo %s\n", Version::Text);
-            return 0;
-        }
-        if (std::strcmp(option, "--data-dir") == 0) {
-            if (i + 1 >= argc || argv[i + 1][0] == '\0')
-                return usageFailure("--data-dir needs a folder");
-            dataDir = QString::fromLocal8Bit(argv[++i]);
-        } else if (std::strncmp(option, "--data-dir=", 11) == 0) {
-            dataDir = QString::fromLocal8Bit(option + 11);
-            if (dataDir.isEmpty())
-                return usageFailure("--data-dir needs a folder");
-        } else if (std::strncmp(option, "--", 2) == 0) {
-            return usageFailure(std::string("unknown option ") + option);
-        }
+    // The options are read before the window system is reached, so that --help, --version and
+    // a refused option work without a display.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    prepare(parser);
+    const QString misuse = CommandLine::parse(parser, withoutQtOptions(args));
+    QTextStream out(stdout);
+    if (parser.isSet(CommandLine::helpOption())) {
+        out << usage();
+        return 0;
     }
+    if (parser.isSet(CommandLine::versionOption())) {
+        out << "domivo " << Version::Text << Qt::endl;
+        return 0;
+    }
+    if (!misuse.isEmpty()) {
+        QTextStream(stderr) << "domivo: " << misuse << "\n\n" << usage();
+        return 2;
+    }
+    const QString dataDir = parser.value(CommandLine::dataDirOption());
 
     QApplication app(argc, argv);
     AppPaths::setApplicationIdentity();
