@@ -30,6 +30,10 @@ QString databaseFile(const QString& dataFolder) {
     return QDir(dataFolder).filePath(QLatin1String(DatabaseFileName));
 }
 
+QString pageFile(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QLatin1String(PageFileName));
+}
+
 QString findInstalledFile(const QString& fileName) {
     const QString appDir = QCoreApplication::applicationDirPath();
     const QStringList candidates = {

@@ -12,6 +12,8 @@ namespace AppPaths {
 
 inline constexpr const char* DatabaseFileName = "Domivo.mdb";
 inline constexpr const char* DataDirVariable = "DOMIVO_DATA_DIR";
+// The page that reports and graphs write and show; each one replaces it.
+inline constexpr const char* PageFileName = "DV-RPT.HTM";
 
 // Sets the application and organisation names that the per-user locations derive from.
 void setApplicationIdentity();
@@ -19,6 +21,7 @@ void setApplicationIdentity();
 // Resolves and creates the data folder. Throws std::runtime_error when it cannot be created.
 QString dataFolder(const QString& commandLineOverride = QString());
 QString databaseFile(const QString& dataFolder);
+QString pageFile(const QString& dataFolder);
 
 // The first folder that holds the named shipped file, or "" when none does.
 QString findInstalledFile(const QString& fileName);

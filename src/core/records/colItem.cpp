@@ -231,3 +231,12 @@ Currency colItem::SumPrice(const QString& collection, const QString& fieldName,
         {collection, fieldName, value});
     return Currency::fromUnits(sum.toLongLong());
 }
+
+Recordset colItem::ListByFieldValue(const QString& collection, qint64 fieldID,
+                                    const QString& value) const {
+    return read(QStringLiteral("SELECT b.* FROM tblCollectionItem b "
+                               "JOIN tblCollectionItemField a ON a.ItemID = b.ItemID "
+                               "WHERE b.CollectionNM = ? AND a.FieldID = ? AND a.FieldValueTX = ? "
+                               "ORDER BY b.ItemNM, b.ItemID"),
+                {collection, fieldID, value});
+}

@@ -80,6 +80,10 @@ public:
     // equals the value (0 when none does).
     Currency SumPrice(const QString& collection, const QString& fieldName,
                       const QString& value) const;
+    // The rows of the collection's items whose value of the field with the given FieldID
+    // equals the value (letter case aside), by item name.
+    Recordset ListByFieldValue(const QString& collection, qint64 fieldID,
+                               const QString& value) const;
 
 private:
     // The statements of Add and Update, on a connection the caller holds.

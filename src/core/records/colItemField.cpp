@@ -83,3 +83,14 @@ qint64 colItemField::Count(const QString& collection, const QString& fieldName,
                        "WHERE b.CollectionNM = ? AND c.FieldNM = ? AND a.FieldValueTX = ?"),
         {collection, fieldName, value});
 }
+
+Recordset colItemField::DistinctValueOfField(const QString& collection, qint64 fieldID) const {
+    return read(QStringLiteral("SELECT DISTINCT b.FieldValueTX AS FieldValueTX "
+                               "FROM tblCollectionItem a "
+                               "JOIN tblCollectionItemField b ON b.ItemID = a.ItemID "
+                               "JOIN tblCollectionField c "
+                               "ON c.CollectionNM = a.CollectionNM AND c.FieldID = b.FieldID "
+                               "WHERE a.CollectionNM = ? AND c.FieldID = ? "
+                               "ORDER BY b.FieldValueTX"),
+                {collection, fieldID});
+}

@@ -24,6 +24,10 @@ public:
     Recordset DistinctValue(const QString& collection, const QString& fieldName) const;
     // The number of the collection's items whose value of the named field equals the value.
     qint64 Count(const QString& collection, const QString& fieldName, const QString& value) const;
+    // DistinctValue for the field with the given FieldID, which, unlike its name, always tells
+    // one field from another; in ascending order, letter case aside (as the engine compares
+    // text, values that differ only in case are one value).
+    Recordset DistinctValueOfField(const QString& collection, qint64 fieldID) const;
 
 private:
     friend class colItem;
