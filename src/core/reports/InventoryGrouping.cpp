@@ -1,0 +1,90 @@
+#include "reports/InventoryGrouping.h"
+
+#include "app/General.h"
+#include "records/invItem.h"
+#include "reports/rptGeneral.h"
+
+namespace {
+
+char16_t foldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c;
+}
+
+// Equal the way the database's NOCASE collation compares, which folds ASCII letters only, so
+// that a group holds exactly the rows the database sorted together.
+bool sameGroup(const QString& a, const QString& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (foldAscii(a.at(i).unicode()) != foldAscii(b.at(i).unicode()))
+            return false;
+    return true;
+}
+
+} // namespace
+
+InventoryGrouping::InventoryGrouping(QString column, Recordset rows)
+    : m_column(std::move(column))
+    , m_rows(std::move(rows)) {}
+
+bool InventoryGrouping::isFilter(const QString& text) {
+    return !text.isEmpty() && text != QLatin1String(AllEntry);
+}
+
+InventoryGrouping InventoryGrouping::byTypeOrLocation(const invItem& items, const QString& type,
+                                                      const QString& location) {
+    const QString byType = QStringLiteral("TypeTX");
+    const QString byLocation = QStringLiteral("LocationTX");
+    const QString within = QStringLiteral(", ManufacturerNM, ItemNM, ItemID");
+    if (isFilter(type))
+        return {byType, items.List(QString(), type, byType + within)};
+    if (isFilter(location))
+        return {byLocation, items.List(location, QString(), byLocation + within)};
+    if (type == QLatin1String(AllEntry))
+        return {byType, items.List(QString(), QString(), byType + within)};
+    return {byLocation, items.List(QString(), QString(), byLocation + within)};
+}
+
+InventoryGrouping InventoryGrouping::byPurchaseLocation(const invItem& items, const QString& type,
+                                                        const QString& location) {
+    const QString column = QStringLiteral("PurchaseLocationTX");
+    const QString order = column + QStringLiteral(", ManufacturerNM, ItemNM, ItemID");
+    if (isFilter(type))
+        return {column, items.List(QString(), type, order)};
+    if (isFilter(location))
+        return {column, items.List(location, QString(), order)};
+    return {column, items.List(QString(), QString(), order)};
+}
+
+QString InventoryGrouping::groupValue(int row) const {
+    return General::NullToDefault(m_rows.value(row, m_column), General::KindText).toString();
+}
+
+void InventoryGrouping::writeGroups(const std::function<bool(int row)>& takesPart,
+                                    const std::function<void()>& openGroup,
+                                    const std::function<void(int row)>& writeRow,
+                                    const std::function<void()>& closeGroup) {
+    m_open.reset();
+    for (int row = 0; row < m_rows.rowCount(); ++row) {
+        if (takesPart && !takesPart(row))
+            continue;
+        const QString value = groupValue(row);
+        if (!m_open || !sameGroup(*m_open, value)) {
+            if (m_open)
+                closeGroup();
+            m_open = value;
+            openGroup();
+        }
+        writeRow(row);
+    }
+    if (m_open)
+        closeGroup();
+    m_open.reset();
+}
+
+QString InventoryGrouping::heading() const {
+    const QString value = openValue();
+    return QStringLiteral("<h3>") +
+           (value.isEmpty() ? QString::fromLatin1(UnknownHeading) : rptGeneral::html(value)) +
+           QStringLiteral("</h3>");
+}

@@ -1,0 +1,40 @@
+#include "reports/rptInvPurchaseLocation.h"
+
+#include "data/dvData.h"
+#include "reports/InventoryGrouping.h"
+#include "reports/ReportText.h"
+#include "reports/rptGeneral.h"
+
+namespace rptInvPurchaseLocation {
+
+QString Generate(rptGeneral& page, const dvData& data, const QString& type,
+                 const QString& location) {
+    using namespace ReportText;
+    page.StartReport(QStringLiteral("Inventory by Purchase Location"));
+    auto groups = InventoryGrouping::byPurchaseLocation(data.Inventory().Item(), type, location);
+    const Recordset& rows = groups.rows();
+    const auto value = [&](int r, const char* column) {
+        return text(rows.value(r, QLatin1String(column)));
+    };
+    groups.writeGroups(
+        {},
+        [&] {
+            page.write(QStringList{groups.heading(), table()} +
+                       row({headerCell(20, QStringLiteral("Manufacturer")),
+                            headerCell(20, QStringLiteral("Item Name")),
+                            headerCell(15, QStringLiteral("Series/Model")),
+                            headerCell(15, QStringLiteral("Type")),
+                            headerCell(15, QStringLiteral("Location")),
+                            headerCell(15, QStringLiteral("Purchase Date"))}));
+        },
+        [&](int r) {
+            page.write(row({rowCell(20, value(r, "ManufacturerNM")),
+                            rowCell(20, value(r, "ItemNM")), rowCell(15, value(r, "ModelSeriesTX")),
+                            rowCell(15, value(r, "TypeTX")), rowCell(15, value(r, "LocationTX")),
+                            rowCell(15, shortDate(rows.value(r, QStringLiteral("PurchaseDT"))))}));
+        },
+        [&] { page.write(QStringLiteral("</table>")); });
+    return page.EndReport();
+}
+
+} // namespace rptInvPurchaseLocation

@@ -1,0 +1,42 @@
+#include "reports/rptInvSerialNumber.h"
+
+#include "data/dvData.h"
+#include "reports/InventoryGrouping.h"
+#include "reports/ReportText.h"
+#include "reports/rptGeneral.h"
+
+namespace rptInvSerialNumber {
+
+QString Generate(rptGeneral& page, const dvData& data, const QString& type,
+                 const QString& location) {
+    using namespace ReportText;
+    page.StartReport(QStringLiteral("Inventory Serial Number List"));
+    auto groups = InventoryGrouping::byTypeOrLocation(data.Inventory().Item(), type, location);
+    const Recordset& rows = groups.rows();
+    const auto value = [&](int r, const char* column) {
+        return text(rows.value(r, QLatin1String(column)));
+    };
+    // An item without a serial number is left out before it could open a group, so a group
+    // of such items does not appear at all.
+    groups.writeGroups(
+        [&](int r) { return !value(r, "SerialNumberID").isEmpty(); },
+        [&] {
+            page.write(QStringList{groups.heading(), table()} +
+                       row({headerCell(20, QStringLiteral("Manufacturer")),
+                            headerCell(20, QStringLiteral("Item Name")),
+                            headerCell(15, QStringLiteral("Series/Model")),
+                            headerCell(15, QStringLiteral("Type")),
+                            headerCell(15, QStringLiteral("Location")),
+                            headerCell(15, QStringLiteral("Serial Number"))}));
+        },
+        [&](int r) {
+            page.write(row({rowCell(20, value(r, "ManufacturerNM")),
+                            rowCell(20, value(r, "ItemNM")), rowCell(15, value(r, "ModelSeriesTX")),
+                            rowCell(15, value(r, "TypeTX")), rowCell(15, value(r, "LocationTX")),
+                            rowCell(15, value(r, "SerialNumberID"))}));
+        },
+        [&] { page.write(QStringLiteral("</table>")); });
+    return page.EndReport();
+}
+
+} // namespace rptInvSerialNumber

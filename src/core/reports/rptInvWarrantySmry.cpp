@@ -1,0 +1,50 @@
+#include "reports/rptInvWarrantySmry.h"
+
+#include "app/Clock.h"
+#include "data/dvData.h"
+#include "reports/ReportText.h"
+#include "reports/rptGeneral.h"
+
+namespace rptInvWarrantySmry {
+
+namespace {
+
+// A warranty is still running while its expiry lies after this moment; one that expired
+// earlier today (at midnight) has run out. An item without an expiry date counts as expired.
+bool isActive(const QVariant& expires) {
+    const auto when = ReportText::moment(expires);
+    return when && *when > Clock::now();
+}
+
+} // namespace
+
+QString Generate(rptGeneral& page, const dvData& data, bool includeExpired) {
+    using namespace ReportText;
+    page.StartReport(QStringLiteral("Inventory Warranty Summary Report"));
+    const Recordset rows = data.Inventory().Item().List(
+        QString(), QString(), QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX, ItemID"));
+    page.write(QStringList{table()} + row({headerCell(15, QStringLiteral("Manufacturer")),
+                                           headerCell(20, QStringLiteral("Item Name")),
+                                           headerCell(15, QStringLiteral("Series/Model")),
+                                           headerCell(15, QStringLiteral("Type")),
+                                           headerCell(15, QStringLiteral("Location")),
+                                           headerCell(20, QStringLiteral("Warranty Expires"))}));
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const auto value = [&](const char* column) { return rows.value(r, QLatin1String(column)); };
+        if (!value("WarrantyCD").toBool())
+            continue;
+        if (!includeExpired && !isActive(value("WarrantyExpireDT")))
+            continue;
+        const QString documents =
+            value("WarrantyDocumentCD").toBool() ? QStringLiteral(" (have documents)") : QString();
+        page.write(
+            row({rowCell(15, text(value("ManufacturerNM"))), rowCell(20, text(value("ItemNM"))),
+                 rowCell(15, text(value("ModelSeriesTX"))), rowCell(15, text(value("TypeTX"))),
+                 rowCell(15, text(value("LocationTX"))),
+                 rowCell(20, text(value("WarrantyExpireDT")) + documents)}));
+    }
+    page.write(QStringLiteral("</table>"));
+    return page.EndReport();
+}
+
+} // namespace rptInvWarrantySmry
