@@ -810,7 +810,7 @@ void ReportsTest::reports_data() {
   <tr>
     <td width="14%">Dime&nbsp;</td>
     <td width="14%">Coins&nbsp;</td>
-    <td width="14%">1916</td>
+    <td width="14%">%5</td>
     <td width="14%"></td>
     <td width="14%">False</td>
     <td width="14%"></td>
@@ -834,11 +834,19 @@ void ReportsTest::reports_data() {
     addCase("collection summary", collectionSql,
             Run{Kind::Collection, "Summary Listing", {.collection = "Coins"}},
             "Summary Listing for 'Coins'",
-            lines(QString(coinsSummary).arg("20.50", "3.50", "10.25", "30.75")));
+            lines(QString(coinsSummary).arg("20.50", "3.50", "10.25", "30.75", "1916")));
     addCase("collection summary, rounded", collectionSql,
             Run{Kind::Collection, "Summary Listing", {.collection = "Coins"}, true},
             "Summary Listing for 'Coins'",
-            lines(QString(coinsSummary).arg("21", "4", "10", "31")));
+            lines(QString(coinsSummary).arg("21", "4", "10", "31", "1916")));
+
+    // Dime lost its Year row: its other values stay in their columns, and Penny keeps its own.
+    addCase("collection summary, a value row missing",
+            collectionSql +
+                QString("DELETE FROM tblCollectionItemField WHERE ItemID = 11 AND FieldID = 0;"),
+            Run{Kind::Collection, "Summary Listing", {.collection = "Coins"}},
+            "Summary Listing for 'Coins'",
+            lines(QString(coinsSummary).arg("20.50", "3.50", "10.25", "30.75", "")));
 
     // Dime was changed after midnight of June 1st.
     addCase("collection items not updated", collectionSql,
