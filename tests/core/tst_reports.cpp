@@ -4,6 +4,7 @@
 
 #include "TestEnvironment.h"
 
+#include "app/AppPaths.h"
 #include "app/Clock.h"
 #include "app/Settings.h"
 #include "data/DbError.h"
@@ -104,7 +105,7 @@ private slots:
     void pageFrame() {
         TestDatabase db;
         Clock::setNow(now);
-        const QString path = rptGeneral::pagePathIn(db.dataFolder());
+        const QString path = AppPaths::pageFile(db.dataFolder());
         QCOMPARE(path, QDir(db.dataFolder()).filePath("DV-RPT.HTM"));
         {
             rptGeneral page(path, "/no/such/folder/DOMIVO.CSS");
@@ -160,7 +161,7 @@ private slots:
         Settings::setFlag(SettingKeys::RoundPrices, run.roundPrices);
         const ReportCatalogue::Report* report = ReportCatalogue::find(run.kind, run.caption);
         QVERIFY(report);
-        rptGeneral page(rptGeneral::pagePathIn(db.dataFolder()), styleSheet);
+        rptGeneral page(AppPaths::pageFile(db.dataFolder()), styleSheet);
         const QString path = report->generate(page, db.data, run.request);
         QCOMPARE(pageLines(path), expectedPage(title, body));
     }

@@ -8,10 +8,6 @@
 #include <QDir>
 #include <stdexcept>
 
-QString rptGeneral::pagePathIn(const QString& dataFolder) {
-    return QDir(dataFolder).filePath(QLatin1String(PageFileName));
-}
-
 QString rptGeneral::installedStyleSheet() {
     const QString name = QLatin1String(StyleSheetFileName);
     const QString installed = AppPaths::findInstalledFile(name);

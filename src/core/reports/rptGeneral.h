@@ -11,11 +11,8 @@
 // it was. Showing the page (in a browser) is for the caller.
 class rptGeneral {
 public:
-    static constexpr const char* PageFileName = "DV-RPT.HTM";
     static constexpr const char* StyleSheetFileName = "DOMIVO.CSS";
 
-    // The page file in a data folder.
-    static QString pagePathIn(const QString& dataFolder);
     // The installed stylesheet, or where it belongs beside the program when it is missing (the
     // page links it either way and then shows unstyled).
     static QString installedStyleSheet();
