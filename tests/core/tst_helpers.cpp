@@ -149,6 +149,34 @@ private slots:
         QCOMPARE(DateText::parseDate(text), date);
     }
 
+    // Collection date values written by older versions in some locale's short form.
+    void storedFieldDates_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("iso anywhere") << "en_GB"
+                                      << "2020-03-10" << QDate(2020, 3, 10);
+        QTest::newRow("the locale's own form") << "en_GB"
+                                               << "3/10/2020" << QDate(2020, 10, 3);
+        QTest::newRow("month first, unambiguous") << "C"
+                                                  << "3/15/2020" << QDate(2020, 3, 15);
+        QTest::newRow("day first, unambiguous") << "C"
+                                                << "15/3/2020" << QDate(2020, 3, 15);
+        QTest::newRow("ambiguous outside its locale") << "C"
+                                                      << "3/10/2020" << QDate();
+        QTest::newRow("the same day either way") << "C"
+                                                 << "4/4/2020" << QDate(2020, 4, 4);
+        QTest::newRow("not a date") << "en_US"
+                                    << "spring" << QDate();
+    }
+    void storedFieldDates() {
+        QFETCH(QString, locale);
+        QFETCH(QString, stored);
+        QFETCH(QDate, date);
+        const QLocale inLocale = locale == "C" ? QLocale::c() : QLocale(locale);
+        QCOMPARE(DateText::readStoredFieldDate(stored, inLocale), date);
+    }
+
     void missingValuesGiveTheReadersDefault() {
         QCOMPARE(Settings::integer(SettingKeys::CompactDays, 1), 1);
         QCOMPARE(Settings::integer(SettingKeys::CompactDays, 0), 0);

@@ -96,6 +96,30 @@ QDate parseDate(const QString& text, const QLocale& locale) {
     return QDateTime::fromString(trimmed, Qt::ISODate).date();
 }
 
+QDate readStoredFieldDate(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    const QDate iso = QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd"));
+    if (iso.isValid())
+        return iso;
+    const QDate local = parseDate(trimmed, locale);
+    if (local.isValid())
+        return local;
+    const QDate monthFirst = QDate::fromString(trimmed, QStringLiteral("M/d/yyyy"));
+    const QDate dayFirst = QDate::fromString(trimmed, QStringLiteral("d/M/yyyy"));
+    // A locale that writes numeric dates with "/" decides its own order, with or without
+    // leading zeros.
+    const QString format = shortDateFormat(locale);
+    if (format.contains(QLatin1Char('/'))) {
+        const bool dayFirstLocale =
+            format.indexOf(QLatin1Char('d')) < format.indexOf(QLatin1Char('M'));
+        if (dayFirstLocale ? dayFirst.isValid() : monthFirst.isValid())
+            return dayFirstLocale ? dayFirst : monthFirst;
+    }
+    if (monthFirst.isValid() && dayFirst.isValid())
+        return monthFirst == dayFirst ? monthFirst : QDate();
+    return monthFirst.isValid() ? monthFirst : dayFirst;
+}
+
 qint64 daysBetween(const QDate& from, const QDate& to) {
     return from.daysTo(to);
 }

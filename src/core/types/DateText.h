@@ -30,6 +30,12 @@ QVariant fromStorage(const QString& text);
 // date when the text is not a date.
 QDate parseDate(const QString& text, const QLocale& locale = QLocale());
 
+// Reads a collection's Date field value as stored: ISO "YYYY-MM-DD" (how values are written),
+// or a short form earlier versions wrote under some locale: the current locale's, M/D/YYYY or
+// D/M/YYYY when only one of those two reads it (or both read the same day). Returns an invalid
+// date when the text cannot be read as one day for certain.
+QDate readStoredFieldDate(const QString& text, const QLocale& locale = QLocale());
+
 // Whole calendar days from one date to another, whatever the time of day.
 qint64 daysBetween(const QDate& from, const QDate& to);
 
