@@ -95,34 +95,31 @@ std::optional<double> ParseNumber(const QString& text) {
     return value;
 }
 
-namespace {
-
-std::optional<double> numberOf(const QVariant& value) {
+std::optional<double> NumberOf(const QVariant& value) {
     if (value.isNull())
         return std::nullopt;
     if (value.metaType() == QMetaType::fromType<Currency>())
         return value.value<Currency>().toDouble();
     switch (value.typeId()) {
     case QMetaType::Int:
+    case QMetaType::UInt:
     case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
     case QMetaType::Double:
     case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UInt:
         return value.toDouble();
     default:
         return ParseNumber(value.toString());
     }
 }
 
-} // namespace
-
 bool IsNumeric(const QVariant& value) {
-    return numberOf(value).has_value();
+    return NumberOf(value).has_value();
 }
 
 bool IsWholeNumber(const QVariant& value) {
-    const auto number = numberOf(value);
+    const auto number = NumberOf(value);
     if (!number)
         return false;
     if (*number < double(std::numeric_limits<qint32>::min()) - 0.5 ||

@@ -34,6 +34,9 @@ QString EscapeQuotes(const QString& text);
 // The number a user typed: optional sign, optional "$", digits with optional "," thousands
 // separators and an optional decimal part. Surrounding blanks are ignored.
 std::optional<double> ParseNumber(const QString& text);
+// The number a value stands for: a number, an amount, or text read by ParseNumber; nullopt for
+// Null and anything else.
+std::optional<double> NumberOf(const QVariant& value);
 bool IsNumeric(const QVariant& value);
 // True for a number without a fractional part that fits a 32-bit integer.
 bool IsWholeNumber(const QVariant& value);

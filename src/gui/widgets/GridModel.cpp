@@ -12,23 +12,6 @@ namespace {
 
 enum class SortKind { Number, Date, Text };
 
-std::optional<double> numberOf(const QVariant& value, const QString& text) {
-    if (value.metaType() == QMetaType::fromType<Currency>())
-        return value.value<Currency>().toDouble();
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return value.toDouble();
-    default:
-        return General::ParseNumber(text);
-    }
-}
-
 QDateTime dateOf(const QVariant& value, const QString& text) {
     if (value.typeId() == QMetaType::QDateTime)
         return value.toDateTime();
@@ -144,7 +127,7 @@ void GridModel::sort(int column, Qt::SortOrder order) {
         const QString& text = row.texts.at(column);
         if (text.trimmed().isEmpty())
             continue;
-        if (kind == SortKind::Number && !numberOf(row.values.at(column), text))
+        if (kind == SortKind::Number && !General::NumberOf(row.values.at(column)))
             kind = SortKind::Date;
         if (kind == SortKind::Date && !dateOf(row.values.at(column), text).isValid()) {
             kind = SortKind::Text;
@@ -168,7 +151,7 @@ void GridModel::sort(int column, Qt::SortOrder order) {
         if (key.empty)
             continue;
         if (kind == SortKind::Number)
-            key.number = numberOf(value, text).value_or(0.0);
+            key.number = General::NumberOf(value).value_or(0.0);
         else if (kind == SortKind::Date)
             key.date = dateOf(value, text);
     }
