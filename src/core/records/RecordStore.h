@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Clock.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
 #include "types/Currency.h"
@@ -33,7 +34,7 @@ protected:
     // Anything else throws DbError.
     static QVariant dateValue(const QVariant& value);
     // The date a write stamps into LastChangeDT.
-    static QDate today() { return QDate::currentDate(); }
+    static QDate today() { return Clock::today(); }
 
     // An ORDER BY list that callers pass as text ("PurchaseLocationTX, ManufacturerNM DESC"),
     // checked so that only the given columns reach the statement. Each entry of columns is a
