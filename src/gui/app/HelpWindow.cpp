@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/General.h"
+#include "widgets/NamedWidgets.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -54,29 +55,27 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     m_engine = new QHelpEngine(collectionFile(), this);
     m_ready = setUp(helpFile);
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("tabHelp"));
-    m_browser = new HelpBrowser(m_engine, this);
-    m_browser->setObjectName(QStringLiteral("txtPage"));
+    m_tabHelp = NamedWidgets::control<QTabWidget>("tabHelp", this);
+    m_txtPage = new HelpBrowser(m_engine, this);
+    m_txtPage->setObjectName(QStringLiteral("txtPage"));
 
     QHelpContentWidget* contents = m_engine->contentWidget();
     contents->setObjectName(QStringLiteral("lstContents"));
-    m_tabs->addTab(contents, QStringLiteral("&Contents"));
+    m_tabHelp->addTab(contents, QStringLiteral("&Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
     // One book of pages: show them all at once.
     connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
             [contents] { contents->expandToDepth(0); });
 
-    auto* indexPage = new QWidget(m_tabs);
-    auto* filter = new QLineEdit(indexPage);
-    filter->setObjectName(QStringLiteral("txtIndexFilter"));
+    auto* indexPage = new QWidget(m_tabHelp);
+    auto* filter = NamedWidgets::control<QLineEdit>("txtIndexFilter", indexPage);
     filter->setPlaceholderText(QStringLiteral("Type a word to find"));
     QHelpIndexWidget* index = m_engine->indexWidget();
     index->setObjectName(QStringLiteral("lstIndex"));
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->addWidget(filter);
     indexLayout->addWidget(index);
-    m_tabs->addTab(indexPage, QStringLiteral("&Index"));
+    m_tabHelp->addTab(indexPage, QStringLiteral("&Index"));
     connect(filter, &QLineEdit::textChanged, index,
             [index](const QString& text) { index->filterIndices(text); });
     connect(filter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
@@ -88,7 +87,7 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
                     showPage(links.first().url);
             });
 
-    auto* searchPage = new QWidget(m_tabs);
+    auto* searchPage = new QWidget(m_tabHelp);
     QHelpSearchEngine* searchEngine = m_engine->searchEngine();
     QHelpSearchQueryWidget* query = searchEngine->queryWidget();
     query->setObjectName(QStringLiteral("txtSearch"));
@@ -97,13 +96,13 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     auto* searchLayout = new QVBoxLayout(searchPage);
     searchLayout->addWidget(query);
     searchLayout->addWidget(results, 1);
-    m_tabs->addTab(searchPage, QStringLiteral("&Search"));
+    m_tabHelp->addTab(searchPage, QStringLiteral("&Search"));
     connect(query, &QHelpSearchQueryWidget::search, this, &HelpWindow::search);
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::showPage);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(m_tabs);
-    splitter->addWidget(m_browser);
+    splitter->addWidget(m_tabHelp);
+    splitter->addWidget(m_txtPage);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({260, 620});
     auto* layout = new QVBoxLayout(this);
@@ -166,7 +165,7 @@ bool HelpWindow::setUp(const QString& helpFile) {
 }
 
 void HelpWindow::showTab(Tab tab) {
-    m_tabs->setCurrentIndex(int(tab));
+    m_tabHelp->setCurrentIndex(int(tab));
     if (tab == Tab::Search) {
         if (!m_indexed) {
             m_engine->searchEngine()->reindexDocumentation();
@@ -181,15 +180,15 @@ void HelpWindow::showTab(Tab tab) {
 }
 
 HelpWindow::Tab HelpWindow::currentTab() const {
-    return Tab(m_tabs->currentIndex());
+    return Tab(m_tabHelp->currentIndex());
 }
 
 void HelpWindow::showPage(const QUrl& url) {
-    m_browser->setSource(url);
+    m_txtPage->setSource(url);
 }
 
 QUrl HelpWindow::currentPage() const {
-    return m_browser->source();
+    return m_txtPage->source();
 }
 
 void HelpWindow::search() {

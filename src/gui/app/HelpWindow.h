@@ -38,8 +38,8 @@ private:
     void search();
 
     QHelpEngine* m_engine = nullptr;
-    QTabWidget* m_tabs = nullptr;
-    QTextBrowser* m_browser = nullptr;
+    QTabWidget* m_tabHelp = nullptr;
+    QTextBrowser* m_txtPage = nullptr;
     bool m_ready = false;
     bool m_indexed = false;
     QString m_error;

@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "app/Version.h"
 #include "app/frmSplash.h"
+#include "widgets/NamedWidgets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,43 +20,41 @@
 #include <QVBoxLayout>
 #include <sqlite3.h>
 
+using NamedWidgets::button;
+using NamedWidgets::buttonRow;
+using NamedWidgets::control;
+using NamedWidgets::label;
+
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + General::GetAppTitle());
     setModal(true);
 
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("picIcon"));
+    auto* icon = control<QLabel>("picIcon", this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/Domivo.svg")).pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* title = new QLabel(General::GetAppTitle(), this);
-    title->setObjectName(QStringLiteral("lblTitle"));
+    QLabel* title = label("lblTitle", General::GetAppTitle(), this);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     title->setFont(big);
 
-    auto* version = new QLabel(frmSplash::versionText(), this);
-    version->setObjectName(QStringLiteral("lblVersion"));
-    auto* description = new QLabel(
-        AboutText::subtitle() + QStringLiteral(": the things in your home, their prices, "
-                                               "warranties and papers, and your collections."),
-        this);
-    description->setObjectName(QStringLiteral("lblDescription"));
+    QLabel* version = label("lblVersion", frmSplash::versionText(), this);
+    QLabel* description = label("lblDescription",
+                                AboutText::subtitle() +
+                                    QStringLiteral(": the things in your home, their prices, "
+                                                   "warranties and papers, and your collections."),
+                                this);
     description->setWordWrap(true);
-    auto* notice = new QLabel(AboutText::legalNotice(), this);
-    notice->setObjectName(QStringLiteral("lblLegal"));
-    auto* warning = new QLabel(AboutText::warning(), this);
-    warning->setObjectName(QStringLiteral("lblDisclaimer"));
+    QLabel* notice = label("lblLegal", AboutText::legalNotice(), this);
+    QLabel* warning = label("lblDisclaimer", AboutText::warning(), this);
     warning->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    QPushButton* ok = button("cmdOK", QStringLiteral("OK"), this);
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    QPushButton* sysInfo = button("cmdSysInfo", QStringLiteral("&System Info..."), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
@@ -73,16 +72,11 @@ frmAbout::frmAbout(QWidget* parent)
     top->addSpacing(12);
     top->addLayout(text, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(sysInfo);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addWidget(warning);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, sysInfo}));
     setMinimumWidth(460);
 }
 
@@ -113,22 +107,16 @@ QString frmAbout::systemInfoText() {
 void frmAbout::cmdSysInfo_Click() {
     auto* info = findChild<QDialog*>(QStringLiteral("frmSysInfo"));
     if (!info) {
-        info = new QDialog(this);
-        info->setObjectName(QStringLiteral("frmSysInfo"));
+        info = control<QDialog>("frmSysInfo", this);
         info->setWindowTitle(QStringLiteral("System Information"));
-        auto* text = new QPlainTextEdit(info);
-        text->setObjectName(QStringLiteral("txtSysInfo"));
+        auto* text = control<QPlainTextEdit>("txtSysInfo", info);
         text->setReadOnly(true);
         text->setLineWrapMode(QPlainTextEdit::NoWrap);
-        auto* close = new QPushButton(QStringLiteral("Close"), info);
-        close->setObjectName(QStringLiteral("cmdClose"));
+        QPushButton* close = button("cmdClose", QStringLiteral("Close"), info);
         connect(close, &QPushButton::clicked, info, &QDialog::accept);
         auto* layout = new QVBoxLayout(info);
         layout->addWidget(text);
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        buttons->addWidget(close);
-        layout->addLayout(buttons);
+        layout->addLayout(buttonRow({close}));
         info->resize(620, 260);
     }
     info->findChild<QPlainTextEdit*>(QStringLiteral("txtSysInfo"))->setPlainText(systemInfoText());

@@ -2,6 +2,7 @@
 
 #include "app/AboutText.h"
 #include "app/Version.h"
+#include "widgets/NamedWidgets.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -11,44 +12,36 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+using NamedWidgets::label;
+
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_frame(new QFrame(this)) {
+    , m_frame(NamedWidgets::control<QFrame>("Frame1", this)) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(AboutText::productName());
     setAttribute(Qt::WA_DeleteOnClose, false);
-    m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameShape(QFrame::Box);
     m_frame->setFrameShadow(QFrame::Sunken);
     m_frame->installEventFilter(this);
 
-    auto* picture = new QLabel(m_frame);
-    picture->setObjectName(QStringLiteral("imgLogo"));
+    auto* picture = NamedWidgets::control<QLabel>("imgLogo", m_frame);
     picture->setPixmap(QIcon(QStringLiteral(":/icons/Domivo.svg")).pixmap(96, 96));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    auto* product = new QLabel(AboutText::productName(), m_frame);
-    product->setObjectName(QStringLiteral("lblProductName"));
+    QLabel* product = label("lblProductName", AboutText::productName(), m_frame);
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 2.2);
     big.setBold(true);
     product->setFont(big);
 
-    auto* subtitle = new QLabel(AboutText::subtitle(), m_frame);
-    subtitle->setObjectName(QStringLiteral("lblPlatform"));
+    QLabel* subtitle = label("lblPlatform", AboutText::subtitle(), m_frame);
 
-    auto* version = new QLabel(versionText(), m_frame);
-    version->setObjectName(QStringLiteral("lblVersion"));
+    QLabel* version = label("lblVersion", versionText(), m_frame);
     version->setAlignment(Qt::AlignRight);
 
-    auto* company = new QLabel(AboutText::companyName(), m_frame);
-    company->setObjectName(QStringLiteral("lblCompany"));
-
-    auto* copyright = new QLabel(AboutText::legalNotice(), m_frame);
-    copyright->setObjectName(QStringLiteral("lblCopyright"));
-
-    auto* warning = new QLabel(AboutText::warning(), m_frame);
-    warning->setObjectName(QStringLiteral("lblWarning"));
+    QLabel* company = label("lblCompany", AboutText::companyName(), m_frame);
+    QLabel* copyright = label("lblCopyright", AboutText::legalNotice(), m_frame);
+    QLabel* warning = label("lblWarning", AboutText::warning(), m_frame);
     warning->setWordWrap(true);
     QFont small = warning->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);

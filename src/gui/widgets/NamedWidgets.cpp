@@ -1,6 +1,7 @@
 #include "widgets/NamedWidgets.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,6 +29,21 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
 
 QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent) {
     return create<QCheckBox>(name, caption, parent);
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* push : buttons)
+        row->addWidget(push);
+    return row;
+}
+
+OkCancel okCancelRow(QWidget* dialog) {
+    QPushButton* ok = button("cmdOK", QStringLiteral("&OK"), dialog);
+    ok->setDefault(true);
+    QPushButton* cancel = button("cmdCancel", QStringLiteral("&Cancel"), dialog);
+    return {ok, cancel, buttonRow({ok, cancel})};
 }
 
 } // namespace NamedWidgets

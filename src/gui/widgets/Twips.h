@@ -2,8 +2,8 @@
 
 #include <QRect>
 
-// The collection windows keep their controls where their designs put them, measured in twips;
-// the screen has 15 twips to a pixel.
+// Windows keep their controls where their designs put them, measured in twips; the screen has
+// 15 twips to a pixel.
 namespace Twips {
 
 constexpr int toPixels(int twips) {

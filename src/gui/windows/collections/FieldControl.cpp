@@ -7,7 +7,7 @@
 #include "types/DateText.h"
 #include "widgets/ComboHelpers.h"
 #include "widgets/OptionalDateEdit.h"
-#include "windows/collections/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +20,7 @@
 
 namespace {
 
+using NamedWidgets::control;
 using NamedWidgets::label;
 
 // The widths of the name columns (tblCollection, tblCollectionField).
@@ -37,11 +37,9 @@ frmCollectionDefine::frmCollectionDefine(QWidget* parent)
     : FormDialog(QStringLiteral("frmCollectionDefine"), parent) {
     setWindowTitle(QStringLiteral("Define a Collection"));
 
-    m_txtCollectionNM = new QLineEdit(this);
-    m_txtCollectionNM->setObjectName(QStringLiteral("txtCollectionNM"));
+    m_txtCollectionNM = control<QLineEdit>("txtCollectionNM", this);
     m_txtCollectionNM->setMaxLength(CollectionNameLength);
-    m_txtCommentsTX = new QPlainTextEdit(this);
-    m_txtCommentsTX->setObjectName(QStringLiteral("txtCommentsTX"));
+    m_txtCommentsTX = control<QPlainTextEdit>("txtCommentsTX", this);
     m_txtCommentsTX->setTabChangesFocus(true);
     m_txtCommentsTX->setFixedHeight(m_txtCommentsTX->fontMetrics().lineSpacing() * 3 + 12);
     QLabel* note = label("lblNote",
@@ -50,17 +48,9 @@ frmCollectionDefine::frmCollectionDefine(QWidget* parent)
                          this);
     note->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(ok, &QPushButton::clicked, this, &frmCollectionDefine::cmdOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &frmCollectionDefine::cmdCancel_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const NamedWidgets::OkCancel buttons = NamedWidgets::okCancelRow(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &frmCollectionDefine::cmdOK_Click);
+    connect(buttons.cancel, &QPushButton::clicked, this, &frmCollectionDefine::cmdCancel_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label("hdgCollectionNM", QStringLiteral("Collection Name"), this));
@@ -69,13 +59,13 @@ frmCollectionDefine::frmCollectionDefine(QWidget* parent)
     layout->addWidget(m_txtCommentsTX);
     layout->addWidget(note);
     layout->addWidget(createFields());
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFixedWidth(620);
 }
 
 QGroupBox* frmCollectionDefine::createFields() {
-    m_fraFields = new QGroupBox(QStringLiteral("Fields"), this);
-    m_fraFields->setObjectName(QStringLiteral("fraFields"));
+    m_fraFields = control<QGroupBox>("fraFields", this);
+    m_fraFields->setTitle(QStringLiteral("Fields"));
     auto* grid = new QGridLayout(m_fraFields);
     grid->addWidget(label("hdgFieldNM", QStringLiteral("Field Name"), m_fraFields), 0, 1);
     grid->addWidget(label("hdgFieldTypeCD", QStringLiteral("Field Type"), m_fraFields), 0, 2);
@@ -83,18 +73,14 @@ QGroupBox* frmCollectionDefine::createFields() {
     grid->addWidget(label("hdgFieldListTX", QStringLiteral("Value List"), m_fraFields), 0, 4);
     for (int row = 0; row < FieldRows; ++row) {
         FieldRow& fields = m_rows[row];
-        fields.lblFieldID = new QLabel(QString::number(row + 1), m_fraFields);
-        fields.lblFieldID->setObjectName(rowName("lblFieldID", row));
-        fields.txtFieldNM = new QLineEdit(m_fraFields);
-        fields.txtFieldNM->setObjectName(rowName("txtFieldNM", row));
+        fields.lblFieldID = control<QLabel>(rowName("lblFieldID", row), m_fraFields);
+        fields.lblFieldID->setText(QString::number(row + 1));
+        fields.txtFieldNM = control<QLineEdit>(rowName("txtFieldNM", row), m_fraFields);
         fields.txtFieldNM->setMaxLength(FieldNameLength);
-        fields.cboFieldTypeCD = new QComboBox(m_fraFields);
-        fields.cboFieldTypeCD->setObjectName(rowName("cboFieldTypeCD", row));
+        fields.cboFieldTypeCD = control<QComboBox>(rowName("cboFieldTypeCD", row), m_fraFields);
         fields.cboFieldTypeCD->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        fields.chkRequiredCD = new QCheckBox(m_fraFields);
-        fields.chkRequiredCD->setObjectName(rowName("chkRequiredCD", row));
-        fields.txtFieldListTX = new QLineEdit(m_fraFields);
-        fields.txtFieldListTX->setObjectName(rowName("txtFieldListTX", row));
+        fields.chkRequiredCD = control<QCheckBox>(rowName("chkRequiredCD", row), m_fraFields);
+        fields.txtFieldListTX = control<QLineEdit>(rowName("txtFieldListTX", row), m_fraFields);
         fields.txtFieldListTX->setToolTip(
             QStringLiteral("Enter the values for the list separated by semi-colons"));
         // The row keeps its shape while the list box comes and goes with the type.

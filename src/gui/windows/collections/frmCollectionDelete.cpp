@@ -6,7 +6,6 @@
 #include "records/Collection.h"
 #include "widgets/NamedWidgets.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,29 +40,21 @@ frmCollectionDelete::frmCollectionDelete(QWidget* parent)
                                          "of data.  This procedure CANNOT be undone."),
                           this);
     m_lblText2 = label("lblText2", VerifyTemplate, this);
-    m_txtVerify = new QLineEdit(this);
-    m_txtVerify->setObjectName(QStringLiteral("txtVerify"));
+    m_txtVerify = NamedWidgets::control<QLineEdit>("txtVerify", this);
     connect(m_txtVerify, &QLineEdit::textChanged, this, &frmCollectionDelete::txtVerify_Change);
 
-    m_cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
+    const NamedWidgets::OkCancel buttons = NamedWidgets::okCancelRow(this);
+    m_cmdOK = buttons.ok;
     m_cmdOK->setEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(m_cmdOK, &QPushButton::clicked, this, &frmCollectionDelete::cmdOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &frmCollectionDelete::cmdCancel_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(cancel);
+    connect(buttons.cancel, &QPushButton::clicked, this, &frmCollectionDelete::cmdCancel_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(warning);
     layout->addWidget(text1);
     layout->addWidget(m_lblText2);
     layout->addWidget(m_txtVerify);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFixedWidth(420);
 }
 

@@ -8,7 +8,8 @@
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
 #include "types/DateText.h"
-#include "windows/collections/Twips.h"
+#include "widgets/NamedWidgets.h"
+#include "widgets/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,16 +36,13 @@ void place(QWidget* widget, int left, int top, int width, int height = 0) {
 
 QLabel* label(const char* name, const QString& caption, QWidget* parent, int left, int top,
               int width) {
-    auto* text = new QLabel(caption, parent);
-    text->setObjectName(QLatin1String(name));
-    text->setTextFormat(Qt::PlainText);
+    QLabel* text = NamedWidgets::label(name, caption, parent);
     place(text, left, top, width, HeadingHeight);
     return text;
 }
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent, int left) {
-    auto* push = new QPushButton(caption, parent);
-    push->setObjectName(QLatin1String(name));
+    QPushButton* push = NamedWidgets::button(name, caption, parent);
     place(push, left, 4440, 1455, 375);
     // Never narrower than its caption needs in the font in use.
     push->resize(std::max(push->width(), push->sizeHint().width()), push->height());
@@ -68,8 +66,7 @@ frmCollectionItem::frmCollectionItem(QWidget* parent)
 
 void frmCollectionItem::createFixedControls() {
     label("hdgItemNM", QStringLiteral("Item Name"), this, 120, 120, 4575);
-    m_txtItemNM = new QLineEdit(this);
-    m_txtItemNM->setObjectName(QStringLiteral("txtItemNM"));
+    m_txtItemNM = NamedWidgets::control<QLineEdit>("txtItemNM", this);
     m_txtItemNM->setMaxLength(ItemNameLength);
     place(m_txtItemNM, 120, 360, 4575, 315);
 
@@ -89,8 +86,7 @@ void frmCollectionItem::createFixedControls() {
                                    QStringLiteral("Replacement Price"), 4080, 1335);
 
     label("hdgCommentsTX", QStringLiteral("Comments / Notes"), this, 120, 3120, 4575);
-    m_txtCommentsTX = new QPlainTextEdit(this);
-    m_txtCommentsTX->setObjectName(QStringLiteral("txtCommentsTX"));
+    m_txtCommentsTX = NamedWidgets::control<QPlainTextEdit>("txtCommentsTX", this);
     m_txtCommentsTX->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtCommentsTX->setTabChangesFocus(true);
     place(m_txtCommentsTX, 120, 3360, 7575, 915);
@@ -111,12 +107,10 @@ void frmCollectionItem::createFixedControls() {
 QLineEdit* frmCollectionItem::priceBox(const char* name, const char* heading,
                                        const QString& caption, int left, int width) {
     label(heading, caption, this, left, 2400, 1800);
-    auto* dollar = new QLabel(QStringLiteral("$"), this);
-    dollar->setObjectName(QStringLiteral("lblDollarSign"));
+    QLabel* dollar = NamedWidgets::label("lblDollarSign", QStringLiteral("$"), this);
     dollar->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(dollar, left - 240, 2640, 210, 315);
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QLatin1String(name));
+    auto* box = NamedWidgets::control<QLineEdit>(name, this);
     box->setMaxLength(PriceLength);
     place(box, left, 2640, width, 315);
     return box;

@@ -9,7 +9,7 @@
 #include "records/Collection.h"
 #include "widgets/GridView.h"
 #include "widgets/NamedWidgets.h"
-#include "windows/collections/Twips.h"
+#include "widgets/Twips.h"
 #include "windows/collections/frmCollectionDefine.h"
 #include "windows/collections/frmCollectionDelete.h"
 #include "windows/collections/frmCollectionItem.h"

@@ -27,6 +27,7 @@
 namespace {
 
 using NamedWidgets::checkBox;
+using NamedWidgets::control;
 using NamedWidgets::label;
 
 // Widths of the item columns that the form does not check itself.
@@ -37,8 +38,7 @@ constexpr int ManufacturerLength = 30;
 constexpr int PurchaseLocationLength = 255;
 
 QComboBox* comboBox(const char* name, bool editable, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
+    auto* combo = control<QComboBox>(name, parent);
     // Long purchase places must not widen the dialog.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(18);
@@ -48,8 +48,7 @@ QComboBox* comboBox(const char* name, bool editable, QWidget* parent) {
 }
 
 QLineEdit* lineEdit(const char* name, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
+    auto* edit = control<QLineEdit>(name, parent);
     if (maxLength > 0)
         edit->setMaxLength(maxLength);
     return edit;
@@ -103,27 +102,26 @@ frmInventoryItem::frmInventoryItem(QWidget* parent)
     : FormDialog(QStringLiteral("frmInventoryItem"), parent) {
     buildForm();
     chkWarrantyCD_Click(false);
-    m_lastChange->hide();
+    m_lblLastChangeDT->hide();
 }
 
 void frmInventoryItem::buildForm() {
     m_hdgManufacturer = label("hdgManufacturer", QStringLiteral("Manufacturer"), this);
-    m_manufacturer = comboBox("cboManufacturerNM", true, this);
+    m_cboManufacturerNM = comboBox("cboManufacturerNM", true, this);
     auto* hdgItemName = label("hdgItemName", QStringLiteral("Item Name"), this);
-    m_itemName = lineEdit("txtItemNM", ItemNameLength, this);
-    m_hdgModel = label("hdgModelSeries", QStringLiteral("Model / Series"), this);
-    m_model = lineEdit("txtModelSeriesTX", ModelLength, this);
+    m_txtItemNM = lineEdit("txtItemNM", ItemNameLength, this);
+    m_hdgModelSeries = label("hdgModelSeries", QStringLiteral("Model / Series"), this);
+    m_txtModelSeriesTX = lineEdit("txtModelSeriesTX", ModelLength, this);
     auto* hdgSerial = label("hdgSerialNumber", QStringLiteral("Serial Number"), this);
-    m_serialNumber = lineEdit("txtSerialNumberID", SerialNumberLength, this);
+    m_txtSerialNumberID = lineEdit("txtSerialNumberID", SerialNumberLength, this);
     auto* hdgType = label("hdgItemType", QStringLiteral("Item Type"), this);
-    m_type = comboBox("cboTypeTX", false, this);
+    m_cboTypeTX = comboBox("cboTypeTX", false, this);
     auto* hdgLocation = label("hdgLocation", QStringLiteral("Current Location"), this);
-    m_location = comboBox("cboLocationTX", false, this);
+    m_cboLocationTX = comboBox("cboLocationTX", false, this);
     m_hdgPurchaseLocation = label("hdgPurchaseLocation", QStringLiteral("Purchased At"), this);
-    m_purchaseLocation = comboBox("cboPurchaseLocationTX", true, this);
+    m_cboPurchaseLocationTX = comboBox("cboPurchaseLocationTX", true, this);
     m_hdgPurchaseDate = label("hdgPurchaseDate", QStringLiteral("Purchase Date"), this);
-    m_purchaseDate = new OptionalDateEdit(this);
-    m_purchaseDate->setObjectName(QStringLiteral("dtpPurchaseDT"));
+    m_dtpPurchaseDT = control<OptionalDateEdit>("dtpPurchaseDT", this);
 
     auto* fields = new QGridLayout;
     const auto addField = [fields](int row, int column, QLabel* label, QWidget* field) {
@@ -131,20 +129,20 @@ void frmInventoryItem::buildForm() {
         fields->addWidget(label, row, column * 2);
         fields->addWidget(field, row, column * 2 + 1);
     };
-    addField(0, 0, m_hdgManufacturer, m_manufacturer);
-    addField(1, 0, hdgItemName, m_itemName);
-    addField(2, 0, m_hdgModel, m_model);
-    addField(3, 0, hdgSerial, m_serialNumber);
-    addField(0, 1, hdgType, m_type);
-    addField(1, 1, hdgLocation, m_location);
-    addField(2, 1, m_hdgPurchaseLocation, m_purchaseLocation);
-    addField(3, 1, m_hdgPurchaseDate, m_purchaseDate);
+    addField(0, 0, m_hdgManufacturer, m_cboManufacturerNM);
+    addField(1, 0, hdgItemName, m_txtItemNM);
+    addField(2, 0, m_hdgModelSeries, m_txtModelSeriesTX);
+    addField(3, 0, hdgSerial, m_txtSerialNumberID);
+    addField(0, 1, hdgType, m_cboTypeTX);
+    addField(1, 1, hdgLocation, m_cboLocationTX);
+    addField(2, 1, m_hdgPurchaseLocation, m_cboPurchaseLocationTX);
+    addField(3, 1, m_hdgPurchaseDate, m_dtpPurchaseDT);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
     fields->setColumnMinimumWidth(2, 12);
 
-    auto* priceFrame = new QGroupBox(QStringLiteral("Price Information"), this);
-    priceFrame->setObjectName(QStringLiteral("fraPriceInfo"));
+    auto* priceFrame = control<QGroupBox>("fraPriceInfo", this);
+    priceFrame->setTitle(QStringLiteral("Price Information"));
     auto* priceLayout = new QFormLayout(priceFrame);
     m_hdgPurchasePrice =
         label("hdgPurchasePrice", QStringLiteral("Purchase Price: $ "), priceFrame);
@@ -161,61 +159,59 @@ void frmInventoryItem::buildForm() {
         priceLayout->addRow(priceHeadings[index], m_prices[index].edit);
     }
 
-    auto* warrantyFrame = new QGroupBox(QStringLiteral("Warranty Information"), this);
-    warrantyFrame->setObjectName(QStringLiteral("fraWarranty"));
-    m_warranty = checkBox("chkWarrantyCD", QStringLiteral("Under warranty?"), warrantyFrame);
-    m_warrantyExpire = new OptionalDateEdit(warrantyFrame);
-    m_warrantyExpire->setObjectName(QStringLiteral("dtpWarrantyExpireDT"));
-    m_warrantyDocument = checkBox(
+    auto* warrantyFrame = control<QGroupBox>("fraWarranty", this);
+    warrantyFrame->setTitle(QStringLiteral("Warranty Information"));
+    m_chkWarrantyCD = checkBox("chkWarrantyCD", QStringLiteral("Under warranty?"), warrantyFrame);
+    m_dtpWarrantyExpireDT = control<OptionalDateEdit>("dtpWarrantyExpireDT", warrantyFrame);
+    m_chkWarrantyDocumentCD = checkBox(
         "chkWarrantyDocumentCD", QStringLiteral("Do you have a warranty document?"), warrantyFrame);
-    m_receipt = checkBox("chkReceiptCD", QStringLiteral("Do you have a receipt for this item?"),
-                         warrantyFrame);
-    m_manuals =
+    m_chkReceiptCD = checkBox(
+        "chkReceiptCD", QStringLiteral("Do you have a receipt for this item?"), warrantyFrame);
+    m_chkManualsCD =
         checkBox("chkManualsCD", QStringLiteral("Do you have a user's manual?"), warrantyFrame);
     auto* warrantyRow = new QHBoxLayout;
-    warrantyRow->addWidget(m_warranty);
-    warrantyRow->addWidget(m_warrantyExpire);
+    warrantyRow->addWidget(m_chkWarrantyCD);
+    warrantyRow->addWidget(m_dtpWarrantyExpireDT);
     warrantyRow->addStretch();
     auto* warrantyLayout = new QVBoxLayout(warrantyFrame);
     warrantyLayout->addLayout(warrantyRow);
-    warrantyLayout->addWidget(m_warrantyDocument);
-    warrantyLayout->addWidget(m_receipt);
-    warrantyLayout->addWidget(m_manuals);
+    warrantyLayout->addWidget(m_chkWarrantyDocumentCD);
+    warrantyLayout->addWidget(m_chkReceiptCD);
+    warrantyLayout->addWidget(m_chkManualsCD);
     warrantyLayout->addStretch();
-    connect(m_warranty, &QCheckBox::toggled, this, &frmInventoryItem::chkWarrantyCD_Click);
+    connect(m_chkWarrantyCD, &QCheckBox::toggled, this, &frmInventoryItem::chkWarrantyCD_Click);
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(priceFrame);
     frames->addWidget(warrantyFrame, 1);
 
     auto* hdgComments = label("hdgCommentsTX", QStringLiteral("Comments"), this);
-    m_comments = new QPlainTextEdit(this);
-    m_comments->setObjectName(QStringLiteral("txtCommentsTX"));
-    m_comments->setTabChangesFocus(true);
-    m_comments->setMinimumHeight(m_comments->fontMetrics().lineSpacing() * 4);
-    hdgComments->setBuddy(m_comments);
+    m_txtCommentsTX = control<QPlainTextEdit>("txtCommentsTX", this);
+    m_txtCommentsTX->setTabChangesFocus(true);
+    m_txtCommentsTX->setMinimumHeight(m_txtCommentsTX->fontMetrics().lineSpacing() * 4);
+    hdgComments->setBuddy(m_txtCommentsTX);
 
-    m_lastChange = label("lblLastChangeDT", QString(), this);
-    m_saveExit = button("cmdSaveExit", QStringLiteral("&Save and Exit"), this);
-    m_saveNew = button("cmdSaveNew", QStringLiteral("Save / &New Item"), this);
-    m_close = button("cmdClose", QStringLiteral("&Close"), this);
-    connect(m_saveExit, &QPushButton::clicked, this,
+    m_lblLastChangeDT = label("lblLastChangeDT", QString(), this);
+    m_cmdSaveExit = button("cmdSaveExit", QStringLiteral("&Save and Exit"), this);
+    m_cmdSaveNew = button("cmdSaveNew", QStringLiteral("Save / &New Item"), this);
+    m_cmdClose = button("cmdClose", QStringLiteral("&Close"), this);
+    connect(m_cmdSaveExit, &QPushButton::clicked, this,
             [this] { RunCommand(this, [this] { cmdSaveExit_Click(); }); });
-    connect(m_saveNew, &QPushButton::clicked, this,
+    connect(m_cmdSaveNew, &QPushButton::clicked, this,
             [this] { RunCommand(this, [this] { cmdSaveNew_Click(); }); });
-    connect(m_close, &QPushButton::clicked, this, &frmInventoryItem::cmdClose_Click);
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmInventoryItem::cmdClose_Click);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_lastChange);
+    buttons->addWidget(m_lblLastChangeDT);
     buttons->addStretch();
-    buttons->addWidget(m_saveExit);
-    buttons->addWidget(m_saveNew);
-    buttons->addWidget(m_close);
+    buttons->addWidget(m_cmdSaveExit);
+    buttons->addWidget(m_cmdSaveNew);
+    buttons->addWidget(m_cmdClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(frames);
     layout->addWidget(hdgComments);
-    layout->addWidget(m_comments, 1);
+    layout->addWidget(m_txtCommentsTX, 1);
     layout->addLayout(buttons);
 }
 
@@ -226,7 +222,7 @@ void frmInventoryItem::Form_Load() {
     fillLists();
     if (m_formAction == QLatin1String("E")) {
         setWindowTitle(QStringLiteral("Edit Inventory Item"));
-        m_saveNew->hide();
+        m_cmdSaveNew->hide();
         LoadItem();
     } else {
         setWindowTitle(QStringLiteral("Add New Inventory Item"));
@@ -237,7 +233,7 @@ void frmInventoryItem::Form_Load() {
     m_requirePurchasePrice = Settings::integer(SettingKeys::RequirePurchasePrice, 0) == 1;
     m_requirePurchaseDate = Settings::integer(SettingKeys::RequirePurchaseDate, 0) == 1;
     setBold(m_hdgManufacturer, m_requireManufacturer);
-    setBold(m_hdgModel, m_requireModel);
+    setBold(m_hdgModelSeries, m_requireModel);
     setBold(m_hdgPurchaseLocation, m_requirePurchaseLocation);
     setBold(m_hdgPurchasePrice, m_requirePurchasePrice);
     setBold(m_hdgPurchaseDate, m_requirePurchaseDate);
@@ -245,11 +241,12 @@ void frmInventoryItem::Form_Load() {
 
 void frmInventoryItem::fillLists() {
     const invItem& items = gData->Inventory().Item();
-    fillCombo(m_location, items.Location().List(), QStringLiteral("LocationTX"));
-    fillCombo(m_manufacturer, items.DistinctFieldValue(QStringLiteral("ManufacturerNM")),
+    fillCombo(m_cboLocationTX, items.Location().List(), QStringLiteral("LocationTX"));
+    fillCombo(m_cboManufacturerNM, items.DistinctFieldValue(QStringLiteral("ManufacturerNM")),
               QStringLiteral("ManufacturerNM"));
-    fillCombo(m_type, items.ItemType().List(), QStringLiteral("TypeTX"));
-    fillCombo(m_purchaseLocation, items.DistinctFieldValue(QStringLiteral("PurchaseLocationTX")),
+    fillCombo(m_cboTypeTX, items.ItemType().List(), QStringLiteral("TypeTX"));
+    fillCombo(m_cboPurchaseLocationTX,
+              items.DistinctFieldValue(QStringLiteral("PurchaseLocationTX")),
               QStringLiteral("PurchaseLocationTX"));
 }
 
@@ -264,23 +261,23 @@ void frmInventoryItem::LoadItem() {
     const auto text = [&value](const char* column) {
         return General::NullToDefault(value(column), General::KindText).toString();
     };
-    m_manufacturer->setEditText(text("ManufacturerNM"));
-    m_itemName->setText(text("ItemNM"));
-    m_model->setText(text("ModelSeriesTX"));
-    m_serialNumber->setText(text("SerialNumberID"));
-    m_comments->setPlainText(text("CommentsTX"));
-    showStoredText(m_purchaseLocation, text("PurchaseLocationTX"));
-    showStoredText(m_type, text("TypeTX"));
-    showStoredText(m_location, text("LocationTX"));
-    m_purchaseDate->setValue(value("PurchaseDT"));
+    m_cboManufacturerNM->setEditText(text("ManufacturerNM"));
+    m_txtItemNM->setText(text("ItemNM"));
+    m_txtModelSeriesTX->setText(text("ModelSeriesTX"));
+    m_txtSerialNumberID->setText(text("SerialNumberID"));
+    m_txtCommentsTX->setPlainText(text("CommentsTX"));
+    showStoredText(m_cboPurchaseLocationTX, text("PurchaseLocationTX"));
+    showStoredText(m_cboTypeTX, text("TypeTX"));
+    showStoredText(m_cboLocationTX, text("LocationTX"));
+    m_dtpPurchaseDT->setValue(value("PurchaseDT"));
     // The box proposes tomorrow as the expiry date; the stored date comes after it and wins.
-    m_warranty->setChecked(value("WarrantyCD").toBool());
-    m_warrantyExpire->setValue(value("WarrantyExpireDT"));
-    if (m_warranty->isChecked() && m_warrantyExpire->isNull())
-        m_warrantyExpire->checkBox()->show();
-    m_warrantyDocument->setChecked(value("WarrantyDocumentCD").toBool());
-    m_receipt->setChecked(value("ReceiptCD").toBool());
-    m_manuals->setChecked(value("ManualsCD").toBool());
+    m_chkWarrantyCD->setChecked(value("WarrantyCD").toBool());
+    m_dtpWarrantyExpireDT->setValue(value("WarrantyExpireDT"));
+    if (m_chkWarrantyCD->isChecked() && m_dtpWarrantyExpireDT->isNull())
+        m_dtpWarrantyExpireDT->checkBox()->show();
+    m_chkWarrantyDocumentCD->setChecked(value("WarrantyDocumentCD").toBool());
+    m_chkReceiptCD->setChecked(value("ReceiptCD").toBool());
+    m_chkManualsCD->setChecked(value("ManualsCD").toBool());
     const char* priceColumns[3] = {"PurchasePriceAM", "ReplacePriceAM", "AppraisalPriceAM"};
     for (int index = 0; index < 3; ++index) {
         Price& price = m_prices[index];
@@ -288,41 +285,43 @@ void frmInventoryItem::LoadItem() {
         price.loadedText = General::FormatPrice(price.loadedAmount, false);
         price.edit->setText(price.loadedText);
     }
-    m_lastChange->setText(QStringLiteral("Last change: ") +
-                          DateText::displayText(value("LastChangeDT")));
-    m_lastChange->show();
+    m_lblLastChangeDT->setText(QStringLiteral("Last change: ") +
+                               DateText::displayText(value("LastChangeDT")));
+    m_lblLastChangeDT->show();
 }
 
 void frmInventoryItem::chkWarrantyCD_Click(bool checked) {
     if (checked) {
-        m_warranty->setText(QStringLiteral("Under warranty until"));
-        m_warrantyExpire->checkBox()->hide();
-        m_warrantyExpire->show();
-        m_warrantyExpire->setDate(Clock::today().addDays(1));
+        m_chkWarrantyCD->setText(QStringLiteral("Under warranty until"));
+        m_dtpWarrantyExpireDT->checkBox()->hide();
+        m_dtpWarrantyExpireDT->show();
+        m_dtpWarrantyExpireDT->setDate(Clock::today().addDays(1));
     } else {
-        m_warranty->setText(QStringLiteral("Under warranty?"));
-        m_warrantyExpire->checkBox()->show();
-        m_warrantyExpire->clear();
-        m_warrantyExpire->hide();
+        m_chkWarrantyCD->setText(QStringLiteral("Under warranty?"));
+        m_dtpWarrantyExpireDT->checkBox()->show();
+        m_dtpWarrantyExpireDT->clear();
+        m_dtpWarrantyExpireDT->hide();
     }
 }
 
 void frmInventoryItem::ResetForNewItem() {
     fillLists();
-    for (QLineEdit* edit : {m_itemName, m_model, m_serialNumber, m_prices[0].edit, m_prices[1].edit,
-                            m_prices[2].edit})
+    for (QLineEdit* edit : {m_txtItemNM, m_txtModelSeriesTX, m_txtSerialNumberID, m_prices[0].edit,
+                            m_prices[1].edit, m_prices[2].edit})
         edit->clear();
-    m_comments->clear();
-    for (QComboBox* combo : {m_manufacturer, m_type, m_location, m_purchaseLocation})
+    m_txtCommentsTX->clear();
+    for (QComboBox* combo :
+         {m_cboManufacturerNM, m_cboTypeTX, m_cboLocationTX, m_cboPurchaseLocationTX})
         clearCombo(combo);
-    for (OptionalDateEdit* picker : {m_purchaseDate, m_warrantyExpire}) {
+    for (OptionalDateEdit* picker : {m_dtpPurchaseDT, m_dtpWarrantyExpireDT}) {
         if (picker->checkBox()->isHidden())
             picker->setDate(Clock::today());
         else
             picker->clear();
     }
     // Clearing the warranty box hides the expiry date again.
-    for (QCheckBox* box : {m_warranty, m_warrantyDocument, m_receipt, m_manuals})
+    for (QCheckBox* box :
+         {m_chkWarrantyCD, m_chkWarrantyDocumentCD, m_chkReceiptCD, m_chkManualsCD})
         box->setChecked(false);
 }
 
@@ -345,33 +344,33 @@ QString frmInventoryItem::priceText(PriceIndex index) const {
 }
 
 bool frmInventoryItem::ValidateEntry() {
-    const QString manufacturer = m_manufacturer->currentText();
-    const QString purchaseLocation = m_purchaseLocation->currentText();
+    const QString manufacturer = m_cboManufacturerNM->currentText();
+    const QString purchaseLocation = m_cboPurchaseLocationTX->currentText();
     if (m_requireManufacturer && manufacturer.isEmpty())
         return refuse(QStringLiteral("You have specified in the OPTIONS that the manufacturer is "
                                      "required."),
-                      m_manufacturer);
+                      m_cboManufacturerNM);
     if (manufacturer.size() > ManufacturerLength)
         return refuse(QStringLiteral("The manufacturer field cannot be longer than 30 characters."),
-                      m_manufacturer);
-    if (m_itemName->text().isEmpty())
-        return refuse(QStringLiteral("You must provide an item name."), m_itemName);
-    if (m_requireModel && m_model->text().isEmpty())
+                      m_cboManufacturerNM);
+    if (m_txtItemNM->text().isEmpty())
+        return refuse(QStringLiteral("You must provide an item name."), m_txtItemNM);
+    if (m_requireModel && m_txtModelSeriesTX->text().isEmpty())
         return refuse(QStringLiteral("You have specified in the OPTIONS that the Model Series is "
                                      "required."),
-                      m_model);
+                      m_txtModelSeriesTX);
     if (m_requirePurchaseLocation && purchaseLocation.isEmpty())
         return refuse(QStringLiteral("You have specified in the OPTIONS that the purchase "
                                      "location is required."),
-                      m_purchaseLocation);
+                      m_cboPurchaseLocationTX);
     if (purchaseLocation.size() > PurchaseLocationLength)
         return refuse(QStringLiteral("The purchase location field cannot be longer than 255 "
                                      "characters."),
-                      m_purchaseLocation);
-    if (m_requirePurchaseDate && m_purchaseDate->isNull())
+                      m_cboPurchaseLocationTX);
+    if (m_requirePurchaseDate && m_dtpPurchaseDT->isNull())
         return refuse(QStringLiteral("You have specified in the OPTIONS that the purchase date is "
                                      "required."),
-                      m_purchaseDate);
+                      m_dtpPurchaseDT);
     if (m_requirePurchasePrice && priceText(PurchasePrice).isEmpty())
         return refuse(QStringLiteral("You have specified in the OPTIONS that the purchase price "
                                      "is required."),
@@ -389,14 +388,14 @@ bool frmInventoryItem::ValidateEntry() {
         if (!text.isEmpty() && !General::IsValidMoney(text, false))
             return refuse(QLatin1String(price.message), m_prices[price.index].edit);
     }
-    if (m_type->currentText().isEmpty())
-        return refuse(QStringLiteral("You must select a type of item."), m_type);
-    if (m_location->currentText().isEmpty())
+    if (m_cboTypeTX->currentText().isEmpty())
+        return refuse(QStringLiteral("You must select a type of item."), m_cboTypeTX);
+    if (m_cboLocationTX->currentText().isEmpty())
         return refuse(QStringLiteral("You must select the current location of the item."),
-                      m_location);
-    if (!m_warrantyExpire->isNull() && !m_warrantyExpire->date().isValid())
+                      m_cboLocationTX);
+    if (!m_dtpWarrantyExpireDT->isNull() && !m_dtpWarrantyExpireDT->date().isValid())
         return refuse(QStringLiteral("The warranty expiration date must be a valid date."),
-                      m_warrantyExpire);
+                      m_dtpWarrantyExpireDT);
     return true;
 }
 
@@ -429,24 +428,24 @@ QVariant frmInventoryItem::newReplacementPrice() const {
 void frmInventoryItem::SaveItem() {
     const bool adding = m_formAction == QLatin1String("N");
     const invItem::Values values{
-        .ManufacturerNM = m_manufacturer->currentText(),
-        .ItemNM = m_itemName->text(),
-        .ModelSeriesTX = m_model->text(),
-        .SerialNumberID = m_serialNumber->text(),
-        .PurchaseLocationTX = m_purchaseLocation->currentText(),
-        .PurchaseDT = m_purchaseDate->value(),
-        .WarrantyCD = m_warranty->isChecked(),
-        .WarrantyExpireDT = m_warrantyExpire->value(),
-        .WarrantyDocumentCD = m_warrantyDocument->isChecked(),
+        .ManufacturerNM = m_cboManufacturerNM->currentText(),
+        .ItemNM = m_txtItemNM->text(),
+        .ModelSeriesTX = m_txtModelSeriesTX->text(),
+        .SerialNumberID = m_txtSerialNumberID->text(),
+        .PurchaseLocationTX = m_cboPurchaseLocationTX->currentText(),
+        .PurchaseDT = m_dtpPurchaseDT->value(),
+        .WarrantyCD = m_chkWarrantyCD->isChecked(),
+        .WarrantyExpireDT = m_dtpWarrantyExpireDT->value(),
+        .WarrantyDocumentCD = m_chkWarrantyDocumentCD->isChecked(),
         .PurchasePriceAM = priceValue(PurchasePrice),
         // Only a new item gets its replacement price filled in by the option.
         .ReplacePriceAM = adding ? newReplacementPrice() : priceValue(ReplacementPrice),
         .AppraisalPriceAM = priceValue(AppraisalPrice),
-        .TypeTX = m_type->currentText(),
-        .LocationTX = m_location->currentText(),
-        .ReceiptCD = m_receipt->isChecked(),
-        .ManualsCD = m_manuals->isChecked(),
-        .CommentsTX = m_comments->toPlainText()};
+        .TypeTX = m_cboTypeTX->currentText(),
+        .LocationTX = m_cboLocationTX->currentText(),
+        .ReceiptCD = m_chkReceiptCD->isChecked(),
+        .ManualsCD = m_chkManualsCD->isChecked(),
+        .CommentsTX = m_txtCommentsTX->toPlainText()};
     const invItem& items = gData->Inventory().Item();
     if (adding)
         items.Add(values);
@@ -472,7 +471,7 @@ void frmInventoryItem::cmdSaveNew_Click() {
     markSaved();
     emit itemAdded();
     ResetForNewItem();
-    m_manufacturer->setFocus();
+    m_cboManufacturerNM->setFocus();
 }
 
 void frmInventoryItem::cmdClose_Click() {
