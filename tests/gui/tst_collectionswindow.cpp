@@ -5,6 +5,7 @@
 
 #include "GuiTest.h"
 
+#include "data/DataChanges.h"
 #include "windows/collections/frmCollections.h"
 
 namespace {
@@ -61,7 +62,7 @@ private slots:
         App app;
         QAction* moveLocation = app.main->menuItem("mnuEdit_MoveLocation");
         app.open();
-        QCOMPARE(gCurrentWindow, QString("frmCollections"));
+        QCOMPARE(gCurrentWindow(), QString("frmCollections"));
         QCOMPARE(app.main->windowTitle(), QString("Qelto Domivo- Collections"));
         QVERIFY(!moveLocation->isVisible());
         // With no collections only a new one can be defined.
@@ -72,7 +73,7 @@ private slots:
 
         app.main->CloseToolWindows();
         QVERIFY(moveLocation->isVisible());
-        QCOMPARE(gCurrentWindow, QString());
+        QCOMPARE(gCurrentWindow(), QString());
         QCOMPARE(app.main->windowTitle(), QString("Qelto Domivo"));
     }
 
@@ -192,6 +193,23 @@ private slots:
         QVERIFY(!app.heading()->isVisible());
         QCOMPARE(app.buttons(), QString("100000"));
         QVERIFY(!app.menuOn("mnuEdit_New") && !app.menuOn("mnuEdit_CopyGrid"));
+    }
+
+    // Collections changed elsewhere: the list is refilled, and the grid follows its collection
+    // for as long as that exists.
+    void changesMadeElsewhereRefreshTheWindow() {
+        App app;
+        addCollection("Stamps", {{0, "Country", 0, false, ""}});
+        app.openOnCoins();
+        addCollectionItem("Coins", "Dime", {{0, "1916"}, {1, "D"}, {2, "G"}, {3, "1"}});
+        addCollection("Shells", {{0, "Beach", 0, false, ""}});
+        emit DataChanges::instance().collectionsChanged();
+        QCOMPARE(texts(app.list()), (QStringList{"Coins", "Shells", "Stamps"}));
+        QCOMPARE(columnTexts(app.grid(), "Item Name"), (QStringList{"Penny", "Dime"}));
+        gData->Collection().Delete("Coins");
+        emit DataChanges::instance().collectionsChanged();
+        QCOMPARE(app.grid()->columnCount(), 0);
+        QCOMPARE(app.buttons(), QString("100000"));
     }
 
     void editMenuAndCopyCommandsActHere() {

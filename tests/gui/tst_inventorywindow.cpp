@@ -1,10 +1,11 @@
 // The Home Inventory window in the running main window: views and values, the grid with its
 // heading and status, the enabling of commands, New/Edit/Delete from the Edit menu, sorting,
-// unloading, and the refresh after list maintenance and moving items.
+// unloading, and the refresh after changes made elsewhere (list maintenance, moving items).
 
 #include "GuiTest.h"
 
 #include "windows/inventory/frmInventory.h"
+#include "windows/inventory/frmListUpdate.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ private slots:
         // Unloading gives the main window back its caption and takes the commands away.
         app.main->CloseToolWindows();
         QCOMPARE(app.main->windowTitle(), QString("Qelto Domivo"));
-        QCOMPARE(gCurrentWindow, QString());
+        QCOMPARE(gCurrentWindow(), QString());
         for (const char* name : {"mnuEdit_New", "mnuEdit_Edit", "mnuEdit_MoveLocation",
                                  "mnuEdit_Copy", "mnuEdit_CopyGrid"})
             QVERIFY2(!app.menuOn(name), name);
@@ -261,21 +262,33 @@ private slots:
         QCOMPARE(app.currentValue(), QString("*** All ***"));
     }
 
-    void listMaintenanceAndMovingRefreshTheWindow() {
+    // The list maintenance and the move dialog know nothing of this window: what they store
+    // reaches it as a change notification.
+    void changesMadeElsewhereRefreshTheWindow() {
         App app(1);
-        // Renaming a location shows the new name in the location view.
+        frmListUpdate lists(app.main.get());
+        lists.setEditType("LOC");
+        lists.show();
         app.prompts.answerInput("Workshop");
+        clickEntry(child<QListWidget>(&lists, "lstEntries"), "Garage");
+        click(&lists, "cmdEdit");
+        // The location view shows the new name at once, behind the open dialog.
+        QCOMPARE(app.valueTexts(), (QStringList{"*** All ***", "Kitchen", "Workshop"}));
+        QCOMPARE(app.column("Location"), (QStringList{"Workshop", "Workshop", "Kitchen"}));
+        lists.close();
+        // A renamed type shows in the rows of another view.
+        clickEntry(app.values(), "Kitchen");
+        app.prompts.answerInput("Gadgets");
         whenModalShown([](QWidget* dialog) {
-            clickEntry(child<QListWidget>(dialog, "lstEntries"), "Garage");
+            clickEntry(child<QListWidget>(dialog, "lstEntries"), "Electronics");
             click(dialog, "cmdEdit");
             click(dialog, "cmdClose");
         });
-        app.main->menuItem("mnuEdit_Locations")->trigger();
-        QCOMPARE(app.valueTexts(), (QStringList{"*** All ***", "Kitchen", "Workshop"}));
-        QCOMPARE(app.column("Location"), (QStringList{"Workshop", "Workshop", "Kitchen"}));
+        app.main->menuItem("mnuEdit_ItemTypes")->trigger();
+        QCOMPARE(app.currentValue(), QString("Kitchen"));
+        QCOMPARE(app.column("Type"), QStringList{"Gadgets"});
 
         // Moving every item out of the kitchen takes the kitchen out of the view.
-        clickEntry(app.values(), "Kitchen");
         whenModalShown([](QWidget* dialog) {
             auto* from = child<QComboBox>(dialog, "cboMoveFrom");
             from->setCurrentIndex(from->findText("Kitchen"));

@@ -5,10 +5,11 @@
 #include "GuiTest.h"
 
 #include "app/Clock.h"
-#include "app/General.h"
+#include "app/CommandNames.h"
 #include "app/HelpWindow.h"
 #include "app/ToolWindow.h"
 #include "app/frmSplash.h"
+#include "data/DataChanges.h"
 
 #include <QDesktopServices>
 #include <QHelpContentModel>
@@ -18,21 +19,17 @@
 
 namespace {
 
-// A tool window without items or grid, as the reports window is: it keeps the base class's
-// item commands, which do nothing.
+// A tool window without items, grid or sort, as the reports window is: it keeps the base
+// class's commands, which do nothing.
 class ReportsWindow : public ToolWindow {
 public:
     ReportsWindow()
-        : ToolWindow("frmReports") {}
-    void Form_Load() override {
-        gCurrentWindow = formName();
-        mainWindow().setWindowTitle(General::GetAppTitle() + "- Reports");
-    }
+        : ToolWindow("frmReports", "- Reports") {}
+    void Form_Load() override {}
 };
 
 void registerReports(frmMain& window) {
-    window.registerToolWindow(
-        "Reports", [] { return new ReportsWindow; }, false);
+    window.registerToolWindow(ToolbarButton::Reports, [] { return new ReportsWindow; });
 }
 
 } // namespace
@@ -74,6 +71,31 @@ private slots:
         QVERIFY(main.splash()->isVisible());
     }
 
+    // Every command name the code uses finds its menu item or button, and every menu item and
+    // button has its name among them.
+    void commandNamesFindTheirControls() {
+        GuiApp app;
+        frmMain& main = *app.main;
+        QStringList names;
+        for (const QLatin1String name : MenuItem::All) {
+            QVERIFY2(main.menuItem(name), name.data());
+            QCOMPARE(main.menuItem(name)->objectName(), QString(name));
+            names << name;
+        }
+        for (const QLatin1String key : ToolbarButton::All) {
+            QVERIFY2(main.toolbarButton(key), key.data());
+            names << key;
+        }
+        for (const QAction* action : main.findChildren<QAction*>()) {
+            const QString name = action->objectName();
+            const bool command = name.startsWith("mnu") && name.contains('_');
+            if (command && !action->isSeparator())
+                QVERIFY2(names.contains(name), qPrintable(name));
+            if (action->property("key").isValid())
+                QVERIFY2(names.contains(action->property("key").toString()), qPrintable(name));
+        }
+    }
+
     void statusMessageClearedByTheTimer() {
         GuiApp app;
         const QDateTime shown(QDate(2026, 3, 1), QTime(10, 0, 0, 900));
@@ -98,16 +120,21 @@ private slots:
         QCOMPARE(first->formName(), QString("frmInventory"));
         app.prompts.answerMessage(QMessageBox::Ok, "Inventory sort");
         main.toolbarButton("Sort")->trigger();
-        // The same button again: unloaded and loaded afresh.
+        // The same button again: unloaded and loaded afresh; so is the window on display when
+        // the database was replaced.
         main.toolbarButton("Inventory")->trigger();
         QTRY_VERIFY(!first);
+        first = main.toolWindow();
+        emit DataChanges::instance().databaseReplaced();
+        QTRY_VERIFY(!first);
+        QCOMPARE(main.toolWindow()->formName(), QString("frmInventory"));
         main.menuItem("mnuTools_Collections")->trigger();
         QCOMPARE(main.toolWindow()->formName(), QString("frmCollections"));
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
 
         // A window without items takes no item, copy or sort command, even run directly.
         main.menuItem("mnuTools_Reports")->trigger();
-        QCOMPARE(gCurrentWindow, QString("frmReports"));
+        QCOMPARE(gCurrentWindow(), QString("frmReports"));
         QCOMPARE(main.windowTitle(), QString("Qelto Domivo- Reports"));
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
         QVERIFY(!main.toolbarButton("Sort")->isEnabled() &&

@@ -21,9 +21,8 @@ const QByteArray Notes = "These are my notes, not a database.\n";
 class FirstWindow : public ToolWindow {
 public:
     FirstWindow()
-        : ToolWindow("frmInventory") {}
+        : ToolWindow("frmInventory", "- Home Inventory") {}
     void Form_Load() override {
-        gCurrentWindow = formName();
         splashVisibleAtLoad = frmMain::instance()->splash()->isVisible();
         ++loads;
     }

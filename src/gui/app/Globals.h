@@ -12,9 +12,9 @@
 extern std::unique_ptr<dvData> gData;
 
 // The form name of the tool window on display ("frmInventory", "frmCollections", "frmSearch",
-// "frmReports", "frmGraphs"), or "". Each tool window writes its own name when it loads; the
-// Edit menu and the copy commands dispatch on it.
-extern QString gCurrentWindow;
+// "frmReports", "frmGraphs"), or "": a view of frmMain::toolWindow(), which the main window
+// sets as it loads a tool window and clears as it unloads it.
+QString gCurrentWindow();
 
 // The help file's full name, or "" when it was not found at start-up.
 extern QString gHelpFile;

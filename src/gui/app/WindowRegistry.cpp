@@ -1,22 +1,45 @@
 #include "app/WindowRegistry.h"
 
+#include "app/CommandNames.h"
 #include "app/frmMain.h"
 #include "windows/collections/frmCollections.h"
-#include "windows/inventory/InventoryCommands.h"
 #include "windows/inventory/frmInventory.h"
+#include "windows/inventory/frmListUpdate.h"
+#include "windows/inventory/frmMoveLocation.h"
+
+namespace {
+
+// The command of a modal window opened from a menu: the window is made over the main window,
+// given its properties by `prepare`, shown, and gone when it closes. Whatever it changes, it
+// announces through DataChanges itself.
+template <class Dialog>
+std::function<void()> modal(frmMain& main, std::function<void(Dialog&)> prepare = {}) {
+    return [&main, prepare] {
+        Dialog dialog(&main);
+        if (prepare)
+            prepare(dialog);
+        dialog.exec();
+    };
+}
+
+} // namespace
 
 void registerWindows(frmMain& main) {
-    // One line per window, as each one arrives, for example:
-    //   main.registerToolWindow("Reports", [] { return new frmReports; }, false);
-    //   main.registerCommand("mnuFile_Compact", [&main] { frmCompact(&main).exec(); });
-    // Start-up opens the "Inventory" tool window first; the compact and backup reminders open
-    // the "mnuFile_Compact" and "mnuFile_Backup" commands.
-    main.registerToolWindow(QStringLiteral("Inventory"), [] { return new frmInventory; });
-    main.registerCommand(QStringLiteral("mnuEdit_ItemTypes"),
-                         [&main] { InventoryCommands::updateList(main, QStringLiteral("TYPE")); });
-    main.registerCommand(QStringLiteral("mnuEdit_Locations"),
-                         [&main] { InventoryCommands::updateList(main, QStringLiteral("LOC")); });
-    main.registerCommand(QStringLiteral("mnuEdit_MoveLocation"),
-                         [&main] { InventoryCommands::moveLocation(main); });
-    main.registerToolWindow(QStringLiteral("Collections"), [] { return new frmCollections; });
+    // One line per window. Tool windows under their toolbar key, for example
+    //   main.registerToolWindow(ToolbarButton::Reports, [] { return new frmReports; });
+    // and modal windows under their menu item, for example
+    //   main.registerCommand(MenuItem::FileCompact, modal<frmCompact>(main));
+    // Start-up opens the "Inventory" tool window first; the compact and backup reminders run
+    // the MenuItem::FileCompact and MenuItem::FileBackup commands.
+    main.registerToolWindow(ToolbarButton::Inventory, [] { return new frmInventory; });
+    main.registerToolWindow(ToolbarButton::Collections, [] { return new frmCollections; });
+    main.registerCommand(MenuItem::EditItemTypes,
+                         modal<frmListUpdate>(main, [](frmListUpdate& dialog) {
+                             dialog.setEditType(QStringLiteral("TYPE"));
+                         }));
+    main.registerCommand(MenuItem::EditLocations,
+                         modal<frmListUpdate>(main, [](frmListUpdate& dialog) {
+                             dialog.setEditType(QStringLiteral("LOC"));
+                         }));
+    main.registerCommand(MenuItem::EditMoveLocation, modal<frmMoveLocation>(main));
 }

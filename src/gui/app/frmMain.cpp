@@ -3,6 +3,7 @@
 #include "app/AboutText.h"
 #include "app/AppPaths.h"
 #include "app/Clock.h"
+#include "app/CommandNames.h"
 #include "app/Commands.h"
 #include "app/General.h"
 #include "app/Globals.h"
@@ -14,6 +15,7 @@
 #include "app/frmAbout.h"
 #include "app/frmOptions.h"
 #include "app/frmSplash.h"
+#include "data/DataChanges.h"
 #include "data/DbError.h"
 #include "dialogs/MessageBoxes.h"
 #include "types/DateText.h"
@@ -50,23 +52,30 @@ constexpr qint64 StatusSeconds = 5;
 
 // The toolbar, in order; an empty key is a separator.
 struct ButtonInfo {
-    const char* key;
+    QLatin1String key;
     const char* toolTip;
 };
 constexpr ButtonInfo Buttons[] = {
-    {"Inventory", "Update home inventory"},
-    {"Collections", "Manage collections"},
-    {"Search", "Search for items"},
-    {"", ""},
-    {"CopyItem", "Copy selected grid item"},
-    {"CopyGrid", "Copy entire grid"},
-    {"", ""},
-    {"Sort", "Choose sort field for grid"},
-    {"MoveLocation", "Move items from one location to another"},
-    {"", ""},
-    {"Reports", "Reports"},
-    {"Graphs", "Graphs"},
+    {ToolbarButton::Inventory, "Update home inventory"},
+    {ToolbarButton::Collections, "Manage collections"},
+    {ToolbarButton::Search, "Search for items"},
+    {QLatin1String(), ""},
+    {ToolbarButton::CopyItem, "Copy selected grid item"},
+    {ToolbarButton::CopyGrid, "Copy entire grid"},
+    {QLatin1String(), ""},
+    {ToolbarButton::Sort, "Choose sort field for grid"},
+    {ToolbarButton::MoveLocation, "Move items from one location to another"},
+    {QLatin1String(), ""},
+    {ToolbarButton::Reports, "Reports"},
+    {ToolbarButton::Graphs, "Graphs"},
 };
+
+// A command name the main window does not know is a programming error (a name spelt by hand
+// instead of taken from CommandNames.h): a debug build stops at once.
+void unknownCommand(const char* kind, const QString& name) {
+    Q_ASSERT_X(false, "frmMain", qPrintable(QStringLiteral("unknown command name ") + name));
+    qWarning("frmMain: there is no %s named \"%s\"", kind, qPrintable(name));
+}
 
 // The Tools menu command of each tool window's key.
 QString toolsMenuItem(const QString& key) {
@@ -74,21 +83,28 @@ QString toolsMenuItem(const QString& key) {
 }
 
 bool isToolWindowKey(const QString& key) {
-    static const QStringList keys = {QStringLiteral("Inventory"), QStringLiteral("Collections"),
-                                     QStringLiteral("Search"), QStringLiteral("Reports"),
-                                     QStringLiteral("Graphs")};
-    return keys.contains(key);
+    return std::find(std::begin(ToolbarButton::ToolWindows), std::end(ToolbarButton::ToolWindows),
+                     key) != std::end(ToolbarButton::ToolWindows);
 }
 
 // Commands whose windows are added later; each stays disabled until its command is registered.
-const QStringList& waitingCommands() {
-    static const QStringList names = {
-        QStringLiteral("mnuFile_Export"),    QStringLiteral("mnuFile_Backup"),
-        QStringLiteral("mnuFile_Restore"),   QStringLiteral("mnuFile_Compact"),
-        QStringLiteral("mnuEdit_ItemTypes"), QStringLiteral("mnuEdit_Locations"),
-    };
-    return names;
+constexpr QLatin1String WaitingCommands[] = {
+    MenuItem::FileExport,  MenuItem::FileBackup,    MenuItem::FileRestore,
+    MenuItem::FileCompact, MenuItem::EditItemTypes, MenuItem::EditLocations,
+};
+
+bool isWaitingCommand(const QString& name) {
+    return std::find(std::begin(WaitingCommands), std::end(WaitingCommands), name) !=
+           std::end(WaitingCommands);
 }
+
+// The commands a tool window switches on when they apply to it; without one they are off.
+constexpr QLatin1String ToolWindowMenuItems[] = {
+    MenuItem::EditNew,  MenuItem::EditEdit,     MenuItem::EditDelete,
+    MenuItem::EditCopy, MenuItem::EditCopyGrid, MenuItem::EditMoveLocation,
+};
+constexpr QLatin1String ToolWindowButtons[] = {ToolbarButton::CopyItem, ToolbarButton::CopyGrid,
+                                               ToolbarButton::MoveLocation};
 
 QString remindText(const char* what, qint64 days) {
     if (qstrcmp(what, "compact") == 0)
@@ -143,6 +159,10 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
 
     // The Insert key's mode is the program's own; it is followed in every window.
     qApp->installEventFilter(this);
+
+    // After a restore or a compact nothing the tool window shows can be trusted.
+    connect(&DataChanges::instance(), &DataChanges::databaseReplaced, this,
+            &frmMain::reopenToolWindow);
 
     registerWindows(*this);
 }
@@ -325,79 +345,75 @@ void frmMain::createMenus() {
         m->menuAction()->setObjectName(QLatin1String(name));
         return m;
     };
-    const auto item = [&](QMenu* m, const char* name, const QString& caption,
+    const auto item = [&](QMenu* m, QLatin1String name, const QString& caption,
                           const QKeySequence& shortcut = QKeySequence()) {
         QAction* action = m->addAction(caption);
         action->setParent(this);
-        action->setObjectName(QLatin1String(name));
+        action->setObjectName(name);
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
-        m_menuItems.insert(QLatin1String(name), action);
-        const QString key = QLatin1String(name);
+        m_menuItems.insert(name, action);
+        const QString key = name;
         connect(action, &QAction::triggered, this, [this, key] { menuCommand(key); });
         return action;
     };
     const auto separator = [&](QMenu* m, const char* name) {
         m->addSeparator()->setObjectName(QLatin1String(name));
     };
+    using namespace MenuItem;
 
     QMenu* file = menu("mnuFile", QStringLiteral("&File"));
-    item(file, "XXXXXXXX", QStringLiteral("TEST"))->setVisible(false);
-    item(file, "mnuFile_Export", QStringLiteral("&Export..."));
+    item(file, Test, QStringLiteral("TEST"))->setVisible(false);
+    item(file, FileExport, QStringLiteral("&Export..."));
     separator(file, "mnuFile_Sep1");
     QMenu* backupRestore = file->addMenu(QStringLiteral("&Backup/Restore"));
-    backupRestore->setObjectName(QStringLiteral("mnuFile_BackupRestore"));
-    backupRestore->menuAction()->setObjectName(QStringLiteral("mnuFile_BackupRestore"));
-    m_menuItems.insert(QStringLiteral("mnuFile_BackupRestore"), backupRestore->menuAction());
-    item(backupRestore, "mnuFile_Backup", QStringLiteral("&Backup database..."));
-    item(backupRestore, "mnuFile_Restore", QStringLiteral("&Restore a backup file..."));
-    item(file, "mnuFile_Compact", QStringLiteral("&Compact Database..."));
+    backupRestore->setObjectName(FileBackupRestore);
+    backupRestore->menuAction()->setObjectName(FileBackupRestore);
+    m_menuItems.insert(FileBackupRestore, backupRestore->menuAction());
+    item(backupRestore, FileBackup, QStringLiteral("&Backup database..."));
+    item(backupRestore, FileRestore, QStringLiteral("&Restore a backup file..."));
+    item(file, FileCompact, QStringLiteral("&Compact Database..."));
     separator(file, "mnuFile_Sep2");
-    item(file, "mnuFile_Exit", QStringLiteral("E&xit"));
+    item(file, FileExit, QStringLiteral("E&xit"));
 
     QMenu* edit = menu("mnuEdit", QStringLiteral("&Edit"));
-    item(edit, "mnuEdit_New", QStringLiteral("&New Item..."), QKeySequence(Qt::CTRL | Qt::Key_N));
-    item(edit, "mnuEdit_Edit", QStringLiteral("&Edit Item..."), QKeySequence(Qt::CTRL | Qt::Key_E));
-    item(edit, "mnuEdit_Delete", QStringLiteral("&Delete Item..."),
-         QKeySequence(Qt::CTRL | Qt::Key_D));
+    item(edit, EditNew, QStringLiteral("&New Item..."), QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(edit, EditEdit, QStringLiteral("&Edit Item..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    item(edit, EditDelete, QStringLiteral("&Delete Item..."), QKeySequence(Qt::CTRL | Qt::Key_D));
     separator(edit, "mnuEdit_Sep1");
-    item(edit, "mnuEdit_Copy", QStringLiteral("&Copy Item"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    item(edit, "mnuEdit_CopyGrid", QStringLiteral("Copy &Grid"),
-         QKeySequence(Qt::CTRL | Qt::Key_G));
-    item(edit, "mnuEdit_MoveLocation", QStringLiteral("&Move Location..."),
+    item(edit, EditCopy, QStringLiteral("&Copy Item"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    item(edit, EditCopyGrid, QStringLiteral("Copy &Grid"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    item(edit, EditMoveLocation, QStringLiteral("&Move Location..."),
          QKeySequence(Qt::CTRL | Qt::Key_M));
     separator(edit, "mnuEdit_Sep2");
-    item(edit, "mnuEdit_ItemTypes", QStringLiteral("&Item Types..."));
-    item(edit, "mnuEdit_Locations", QStringLiteral("&Locations..."));
-    for (const char* name : {"mnuEdit_New", "mnuEdit_Edit", "mnuEdit_Delete", "mnuEdit_Copy",
-                             "mnuEdit_CopyGrid", "mnuEdit_MoveLocation"})
-        setMenuItemEnabled(QLatin1String(name), false);
+    item(edit, EditItemTypes, QStringLiteral("&Item Types..."));
+    item(edit, EditLocations, QStringLiteral("&Locations..."));
 
     QMenu* tools = menu("mnuTools", QStringLiteral("&Tools"));
-    item(tools, "mnuTools_Inventory", QStringLiteral("Home &Inventory..."));
-    item(tools, "mnuTools_Collections", QStringLiteral("&Collections..."));
+    item(tools, ToolsInventory, QStringLiteral("Home &Inventory..."));
+    item(tools, ToolsCollections, QStringLiteral("&Collections..."));
     separator(tools, "mnuTools_Sep1");
-    item(tools, "mnuTools_Search", QStringLiteral("&Search..."));
+    item(tools, ToolsSearch, QStringLiteral("&Search..."));
     separator(tools, "mnuTools_Sep2");
-    item(tools, "mnuTools_Reports", QStringLiteral("&Reports..."));
-    item(tools, "mnuTools_Graphs", QStringLiteral("&Graphs..."));
+    item(tools, ToolsReports, QStringLiteral("&Reports..."));
+    item(tools, ToolsGraphs, QStringLiteral("&Graphs..."));
     separator(tools, "mnuTools_Sep3");
-    item(tools, "mnuTools_Options", QStringLiteral("&Options..."));
+    item(tools, ToolsOptions, QStringLiteral("&Options..."));
 
     QMenu* help = menu("mnuHelp", QStringLiteral("&Help"));
-    item(help, "mnuHelp_Contents", QStringLiteral("&Contents"));
-    item(help, "mnuHelp_Index", QStringLiteral("&Index"));
-    item(help, "mnuHelp_Search", QStringLiteral("&Search..."));
+    item(help, HelpContents, QStringLiteral("&Contents"));
+    item(help, HelpIndex, QStringLiteral("&Index"));
+    item(help, HelpSearch, QStringLiteral("&Search..."));
     separator(help, "mnuHelp_Sep1");
-    item(help, "mnuHelp_QeltoWebSite", QStringLiteral("&Qelto Web Site..."));
+    item(help, HelpWebSite, QStringLiteral("&Qelto Web Site..."));
     separator(help, "mnuHelp_Sep2");
-    item(help, "mnuHelp_About", QStringLiteral("&About..."));
+    item(help, HelpAbout, QStringLiteral("&About..."));
 
     // Windows that come with later work: present, and disabled until they are registered.
-    for (const QString& name : waitingCommands())
+    for (const QLatin1String name : WaitingCommands)
         setMenuItemEnabled(name, false);
-    for (const char* key : {"Inventory", "Collections", "Search", "Reports", "Graphs"})
-        setMenuItemEnabled(toolsMenuItem(QLatin1String(key)), false);
+    for (const QLatin1String key : ToolbarButton::ToolWindows)
+        setMenuItemEnabled(toolsMenuItem(key), false);
 }
 
 void frmMain::createToolbar() {
@@ -406,7 +422,7 @@ void frmMain::createToolbar() {
     m_toolbar->setMovable(false);
     m_toolbar->setIconSize(QSize(22, 22));
     for (const ButtonInfo& info : Buttons) {
-        const QString key = QLatin1String(info.key);
+        const QString key = info.key;
         if (key.isEmpty()) {
             m_toolbar->addSeparator();
             continue;
@@ -420,11 +436,11 @@ void frmMain::createToolbar() {
         m_buttons.insert(key, button);
         connect(button, &QAction::triggered, this, [this, key] { tlbMain_ButtonClick(key); });
     }
-    // The tool windows switch these on when they apply; the window buttons wait for their
-    // windows.
-    for (const char* key : {"CopyItem", "CopyGrid", "MoveLocation", "Sort", "Inventory",
-                            "Collections", "Search", "Reports", "Graphs"})
-        setToolbarButtonEnabled(QLatin1String(key), false);
+    // The window buttons wait for their windows; Sort follows the window on display.
+    for (const QLatin1String key : ToolbarButton::ToolWindows)
+        setToolbarButtonEnabled(key, false);
+    setToolbarButtonEnabled(ToolbarButton::Sort, false);
+    resetToolWindowCommands();
 }
 
 void frmMain::LoadToolbarImages() {
@@ -501,11 +517,17 @@ void frmMain::timMain_Timer() {
 }
 
 QAction* frmMain::menuItem(const QString& name) const {
-    return m_menuItems.value(name);
+    QAction* action = m_menuItems.value(name);
+    if (!action)
+        unknownCommand("menu item", name);
+    return action;
 }
 
 QAction* frmMain::toolbarButton(const QString& key) const {
-    return m_buttons.value(key);
+    QAction* action = m_buttons.value(key);
+    if (!action)
+        unknownCommand("toolbar button", key);
+    return action;
 }
 
 void frmMain::setMenuItemEnabled(const QString& name, bool enabled) {
@@ -565,9 +587,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Tool windows
 
-void frmMain::registerToolWindow(const QString& key, std::function<ToolWindow*()> create,
-                                 bool sortApplies) {
-    m_toolWindows.insert(key, ToolWindowEntry{std::move(create), sortApplies});
+void frmMain::registerToolWindow(const QString& key, std::function<ToolWindow*()> create) {
+    if (!isToolWindowKey(key))
+        unknownCommand("tool window button", key);
+    m_toolWindows.insert(key, std::move(create));
     setToolbarButtonEnabled(key, true);
     setMenuItemEnabled(toolsMenuItem(key), true);
 }
@@ -579,27 +602,27 @@ bool frmMain::hasToolWindow(const QString& key) const {
 void frmMain::tlbMain_ButtonClick(const QString& key) {
     RunCommand(this, [&] {
         if (isToolWindowKey(key)) {
-            const auto entry = m_toolWindows.constFind(key);
-            if (entry == m_toolWindows.cend())
+            const auto create = m_toolWindows.constFind(key);
+            if (create == m_toolWindows.cend())
                 return;
-            setToolbarButtonEnabled(QStringLiteral("Sort"), entry->sortApplies);
             CloseToolWindows();
-            showToolWindow(entry->create());
-        } else if (key == QLatin1String("CopyItem")) {
+            showToolWindow(key, (*create)());
+        } else if (key == ToolbarButton::CopyItem) {
             copyCommand(false);
-        } else if (key == QLatin1String("CopyGrid")) {
+        } else if (key == ToolbarButton::CopyGrid) {
             copyCommand(true);
-        } else if (key == QLatin1String("Sort")) {
+        } else if (key == ToolbarButton::Sort) {
             sortCommand();
-        } else if (key == QLatin1String("MoveLocation")) {
-            runMenuCommand(QStringLiteral("mnuEdit_MoveLocation"));
+        } else if (key == ToolbarButton::MoveLocation) {
+            runMenuCommand(MenuItem::EditMoveLocation);
         }
     });
 }
 
-void frmMain::showToolWindow(ToolWindow* window) {
+void frmMain::showToolWindow(const QString& key, ToolWindow* window) {
     if (!window)
         return;
+    setToolbarButtonEnabled(ToolbarButton::Sort, !window->sortMessage().isEmpty());
     auto* sub = new QMdiSubWindow(m_mdiArea, Qt::FramelessWindowHint);
     sub->setObjectName(QStringLiteral("mdiChild"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -607,8 +630,10 @@ void frmMain::showToolWindow(ToolWindow* window) {
     m_mdiArea->addSubWindow(sub);
     m_subWindow = sub;
     m_toolWindow = window;
+    m_toolWindowKey = key;
     sub->setGeometry(m_mdiArea->viewport()->rect());
     sub->show();
+    setWindowTitle(window->caption());
     window->Form_Load();
     fitToolWindow();
 }
@@ -620,8 +645,13 @@ void frmMain::CloseToolWindows() {
     QMdiSubWindow* sub = m_subWindow;
     m_toolWindow = nullptr;
     m_subWindow = nullptr;
+    m_toolWindowKey.clear();
+    // It lingers until the event loop deletes it, and must not refresh meanwhile: its refresh
+    // would switch the main window's commands on again.
+    QObject::disconnect(&DataChanges::instance(), nullptr, window, nullptr);
     window->hide();
     window->Form_Unload();
+    resetToolWindowCommands();
     if (sub) {
         m_mdiArea->removeSubWindow(sub);
         sub->hide();
@@ -630,6 +660,21 @@ void frmMain::CloseToolWindows() {
     } else {
         window->deleteLater();
     }
+}
+
+void frmMain::resetToolWindowCommands() {
+    setWindowTitle(General::GetAppTitle());
+    for (const QLatin1String name : ToolWindowMenuItems) {
+        setMenuItemEnabled(name, false);
+        setMenuItemVisible(name, true);
+    }
+    for (const QLatin1String key : ToolWindowButtons)
+        setToolbarButtonEnabled(key, false);
+}
+
+void frmMain::reopenToolWindow() {
+    if (m_toolWindow)
+        tlbMain_ButtonClick(m_toolWindowKey);
 }
 
 ToolWindow* frmMain::toolWindow() const {
@@ -646,8 +691,10 @@ ToolWindow* frmMain::toolWindow(const QString& formName) const {
 // Commands
 
 void frmMain::registerCommand(const QString& menuItem, std::function<void()> handler) {
+    if (!m_menuItems.contains(menuItem))
+        unknownCommand("menu item", menuItem);
     m_commands.insert(menuItem, std::move(handler));
-    if (waitingCommands().contains(menuItem))
+    if (isWaitingCommand(menuItem))
         setMenuItemEnabled(menuItem, true);
 }
 
@@ -660,31 +707,31 @@ void frmMain::runMenuCommand(const QString& menuItem) {
 }
 
 void frmMain::menuCommand(const QString& name) {
+    using namespace MenuItem;
     RunCommand(this, [&] {
-        if (name == QLatin1String("XXXXXXXX")) {
+        if (name == Test) {
             m_splash->show();
-        } else if (name == QLatin1String("mnuFile_Exit")) {
+        } else if (name == FileExit) {
             close();
-        } else if (name == QLatin1String("mnuEdit_New") || name == QLatin1String("mnuEdit_Edit") ||
-                   name == QLatin1String("mnuEdit_Delete")) {
+        } else if (name == EditNew || name == EditEdit || name == EditDelete) {
             forwardItemCommand(name);
-        } else if (name == QLatin1String("mnuEdit_Copy")) {
+        } else if (name == EditCopy) {
             copyCommand(false);
-        } else if (name == QLatin1String("mnuEdit_CopyGrid")) {
+        } else if (name == EditCopyGrid) {
             copyCommand(true);
         } else if (name.startsWith(QLatin1String("mnuTools_")) && isToolWindowKey(name.mid(9))) {
             tlbMain_ButtonClick(name.mid(9));
-        } else if (name == QLatin1String("mnuTools_Options")) {
+        } else if (name == ToolsOptions) {
             showOptions();
-        } else if (name == QLatin1String("mnuHelp_Contents")) {
+        } else if (name == HelpContents) {
             showHelp(int(HelpWindow::Tab::Contents));
-        } else if (name == QLatin1String("mnuHelp_Index")) {
+        } else if (name == HelpIndex) {
             showHelp(int(HelpWindow::Tab::Index));
-        } else if (name == QLatin1String("mnuHelp_Search")) {
+        } else if (name == HelpSearch) {
             showHelp(int(HelpWindow::Tab::Search));
-        } else if (name == QLatin1String("mnuHelp_QeltoWebSite")) {
+        } else if (name == HelpWebSite) {
             openWebSite();
-        } else if (name == QLatin1String("mnuHelp_About")) {
+        } else if (name == HelpAbout) {
             showAbout();
         } else if (const auto command = m_commands.constFind(name); command != m_commands.cend()) {
             (*command)();
@@ -693,20 +740,19 @@ void frmMain::menuCommand(const QString& name) {
 }
 
 void frmMain::forwardItemCommand(const QString& name) {
-    ToolWindow* window = toolWindow(gCurrentWindow);
+    ToolWindow* window = toolWindow();
     if (!window)
         return;
-    if (name == QLatin1String("mnuEdit_New"))
+    if (name == MenuItem::EditNew)
         window->cmdNew_Click();
-    else if (name == QLatin1String("mnuEdit_Edit"))
+    else if (name == MenuItem::EditEdit)
         window->cmdEdit_Click();
     else
         window->cmdDelete_Click();
 }
 
 void frmMain::copyCommand(bool wholeGrid) {
-    ToolWindow* window = toolWindow(gCurrentWindow);
-    GridView* grid = window ? window->grid() : nullptr;
+    GridView* grid = m_toolWindow ? m_toolWindow->grid() : nullptr;
     if (!grid)
         return;
     if (wholeGrid)
@@ -716,13 +762,7 @@ void frmMain::copyCommand(bool wholeGrid) {
 }
 
 void frmMain::sortCommand() {
-    QString text;
-    if (gCurrentWindow == QLatin1String("frmInventory"))
-        text = QStringLiteral("Inventory sort");
-    else if (gCurrentWindow == QLatin1String("frmCollections"))
-        text = QStringLiteral("Collection sort");
-    else if (gCurrentWindow == QLatin1String("frmSearch"))
-        text = QStringLiteral("Search sort");
+    const QString text = m_toolWindow ? m_toolWindow->sortMessage() : QString();
     if (!text.isEmpty())
         MsgBox(this, text, QMessageBox::Ok, QMessageBox::NoIcon, General::GetAppTitle());
 }

@@ -21,15 +21,16 @@ class frmSplash;
 // start-up; closing the window (or File > Exit) releases the database context and ends the
 // program without a question.
 //
-// Later windows plug in here:
-//   - a tool window registers a factory under its toolbar key ("Inventory", "Collections",
-//     "Search", "Reports", "Graphs") with registerToolWindow; that enables its toolbar button
-//     and Tools menu command, and start-up opens the "Inventory" one first;
+// Windows plug in without edits here, each with one line in registerWindows()
+// (WindowRegistry.cpp):
+//   - a tool window (a ToolWindow) registers a factory under its toolbar key ("Inventory",
+//     "Collections", "Search", "Reports", "Graphs") with registerToolWindow; that enables its
+//     toolbar button and Tools menu command, and start-up opens the "Inventory" one first. The
+//     main window makes it the current window, sets the caption, forwards the Edit, copy and
+//     Sort commands to it and takes back on unloading what it switched on (see ToolWindow);
 //   - a modal window opened from a menu (export, backup, restore, compact, the list
-//     maintenance, moving items) registers its command with registerCommand;
-//   - a tool window enables and disables the Edit commands and the toolbar buttons that apply
-//     to it with setMenuItemEnabled / setToolbarButtonEnabled.
-// See registerWindows() in WindowRegistry.cpp.
+//     maintenance, moving items) registers its command with registerCommand.
+// Commands are named through the constants of CommandNames.h.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -52,14 +53,16 @@ public:
     void timMain_Timer();
 
     // Tool windows.
-    void registerToolWindow(const QString& key, std::function<ToolWindow*()> create,
-                            bool sortApplies = true);
+    void registerToolWindow(const QString& key, std::function<ToolWindow*()> create);
     bool hasToolWindow(const QString& key) const;
     // What a toolbar button (or the Tools menu command of the same key) does.
     void tlbMain_ButtonClick(const QString& key);
     // Unloads the tool window on display, if any.
     void CloseToolWindows();
-    // The tool window on display, or nullptr.
+    // Closes the tool window on display and opens it again, on the data as it now is; what the
+    // main window does when the whole database was replaced.
+    void reopenToolWindow();
+    // The tool window on display (the current window), or nullptr.
     ToolWindow* toolWindow() const;
     // The tool window on display if its form name is `formName`, or nullptr.
     ToolWindow* toolWindow(const QString& formName) const;
@@ -71,7 +74,9 @@ public:
     // Runs a menu item's command, as choosing it does (whether it is enabled or not).
     void runMenuCommand(const QString& menuItem);
 
-    // Menu items by object name ("mnuEdit_New") and toolbar buttons by key ("CopyItem").
+    // Menu items by object name ("mnuEdit_New") and toolbar buttons by key ("CopyItem"), named
+    // through CommandNames.h. An unknown name is a programming error: it stops a debug build;
+    // elsewhere it is logged and gives nullptr, which the setters below pass over.
     QAction* menuItem(const QString& name) const;
     QAction* toolbarButton(const QString& key) const;
     void setMenuItemEnabled(const QString& name, bool enabled);
@@ -105,7 +110,10 @@ private:
     void sizeStatusPanels();
     void updateKeyPanels();
     void fitToolWindow();
-    void showToolWindow(ToolWindow* window);
+    void showToolWindow(const QString& key, ToolWindow* window);
+    // Gives the commands a tool window may have switched, and the caption, their state
+    // without a tool window.
+    void resetToolWindowCommands();
 
     // Start-up steps that ask the user.
     bool rebuildDatabase(int& exitCode);
@@ -126,6 +134,8 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     QPointer<QMdiSubWindow> m_subWindow;
     QPointer<ToolWindow> m_toolWindow;
+    // The toolbar key m_toolWindow was opened with.
+    QString m_toolWindowKey;
     QToolBar* m_toolbar = nullptr;
     QTimer* m_timer = nullptr;
     QLabel* m_panels[6] = {};
@@ -133,11 +143,7 @@ private:
     bool m_insertMode = true;
     bool m_ended = false;
 
-    struct ToolWindowEntry {
-        std::function<ToolWindow*()> create;
-        bool sortApplies = true;
-    };
-    QHash<QString, ToolWindowEntry> m_toolWindows;
+    QHash<QString, std::function<ToolWindow*()>> m_toolWindows;
     QHash<QString, std::function<void()>> m_commands;
     QHash<QString, QAction*> m_menuItems;
     QHash<QString, QAction*> m_buttons;

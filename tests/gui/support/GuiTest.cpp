@@ -14,13 +14,11 @@ GuiTestEnvironment::GuiTestEnvironment()
     qputenv("XDG_CACHE_HOME", QDir(root()).filePath(QStringLiteral("cache")).toUtf8());
     frmMain::setStartupWaitForTesting(0);
     gData.reset();
-    gCurrentWindow.clear();
     gHelpFile.clear();
 }
 
 GuiTestEnvironment::~GuiTestEnvironment() {
     gData.reset();
-    gCurrentWindow.clear();
     gHelpFile.clear();
     if (m_oldCache.isNull())
         qunsetenv("XDG_CACHE_HOME");

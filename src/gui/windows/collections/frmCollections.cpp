@@ -1,10 +1,12 @@
 #include "windows/collections/frmCollections.h"
 
+#include "app/CommandNames.h"
 #include "app/Commands.h"
 #include "app/General.h"
 #include "app/Globals.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
+#include "data/DataChanges.h"
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
 #include "widgets/GridView.h"
@@ -21,9 +23,11 @@
 
 namespace {
 
+using NamedWidgets::button;
+using NamedWidgets::control;
 using NamedWidgets::label;
 
-// Gaps of the layout, in twips.
+// Gaps of the panel's layout, in twips.
 constexpr int Margin = 120;
 constexpr int ListTop = 360;
 constexpr int ButtonRowGap = 360;
@@ -45,25 +49,19 @@ int widest(std::initializer_list<const QPushButton*> buttons) {
 } // namespace
 
 frmCollections::frmCollections(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmCollections"), parent) {
+    : ListPanelWindow(QStringLiteral("frmCollections"), QStringLiteral("- Collections"), parent) {
     setWindowTitle(QStringLiteral("ItemList"));
-    m_picToolbar = new QWidget(this);
-    m_picToolbar->setObjectName(QStringLiteral("picToolbar"));
     m_hdgCollection = label("hdgCollection", QStringLiteral("Select Collection:"), m_picToolbar);
-    m_lstCollection = new QListWidget(m_picToolbar);
-    m_lstCollection->setObjectName(QStringLiteral("lstCollection"));
+    m_lstCollection = control<QListWidget>("lstCollection", m_picToolbar);
     m_lstCollection->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_cmdNewCollection = button("cmdNewCollection", QStringLiteral("N&ew..."));
-    m_cmdEditCollection = button("cmdEditCollection", QStringLiteral("E&dit..."));
-    m_cmdDeleteCollection = button("cmdDeleteCollection", QStringLiteral("Dele&te"));
-    m_cmdNew = button("cmdNew", QStringLiteral("&New Item"));
-    m_cmdEdit = button("cmdEdit", QStringLiteral("&Edit Item"));
-    m_cmdDelete = button("cmdDelete", QStringLiteral("&Delete Item"));
-
-    m_hdgGrid = label("hdgGrid", QStringLiteral("Items in collection..."), this);
+    m_cmdNewCollection = button("cmdNewCollection", QStringLiteral("N&ew..."), m_picToolbar);
+    m_cmdEditCollection = button("cmdEditCollection", QStringLiteral("E&dit..."), m_picToolbar);
+    m_cmdDeleteCollection = button("cmdDeleteCollection", QStringLiteral("Dele&te"), m_picToolbar);
+    m_cmdNew = button("cmdNew", QStringLiteral("&New Item"), m_picToolbar);
+    m_cmdEdit = button("cmdEdit", QStringLiteral("&Edit Item"), m_picToolbar);
+    m_cmdDelete = button("cmdDelete", QStringLiteral("&Delete Item"), m_picToolbar);
+    m_hdgGrid->setText(QStringLiteral("Items in collection..."));
     m_hdgGrid->hide();
-    m_lvwItems = new GridView(this);
-    m_lvwItems->setObjectName(QStringLiteral("lvwItems"));
 
     connect(m_lstCollection, &QListWidget::itemSelectionChanged, this,
             &frmCollections::lstCollection_Click);
@@ -80,62 +78,34 @@ frmCollections::frmCollections(QWidget* parent)
             &frmCollections::lvwItems_SelectionChanged);
     connect(m_lvwItems, &QAbstractItemView::doubleClicked, this,
             &frmCollections::lvwItems_DblClick);
-}
-
-QPushButton* frmCollections::button(const char* name, const QString& caption) {
-    auto* push = new QPushButton(caption, m_picToolbar);
-    push->setObjectName(QLatin1String(name));
-    return push;
+    connect(&DataChanges::instance(), &DataChanges::collectionsChanged, this,
+            [this] { RunCommand(this, [this] { collectionsChanged(); }); });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Loading and layout
 
 void frmCollections::Form_Load() {
-    gCurrentWindow = formName();
     frmMain& main = mainWindow();
-    main.setWindowTitle(General::GetAppTitle() + QStringLiteral("- Collections"));
     ShowStatus(QString());
-    main.setMenuItemEnabled(QStringLiteral("mnuEdit_Copy"), false);
-    main.setToolbarButtonEnabled(QStringLiteral("CopyItem"), false);
-    main.setMenuItemEnabled(QStringLiteral("mnuEdit_CopyGrid"), false);
-    main.setToolbarButtonEnabled(QStringLiteral("CopyGrid"), false);
+    main.setMenuItemEnabled(MenuItem::EditCopy, false);
+    main.setToolbarButtonEnabled(ToolbarButton::CopyItem, false);
+    main.setMenuItemEnabled(MenuItem::EditCopyGrid, false);
+    main.setToolbarButtonEnabled(ToolbarButton::CopyGrid, false);
     // Moving items between locations is an inventory command.
-    main.setMenuItemVisible(QStringLiteral("mnuEdit_MoveLocation"), false);
-    main.setToolbarButtonEnabled(QStringLiteral("MoveLocation"), false);
+    main.setMenuItemVisible(MenuItem::EditMoveLocation, false);
+    main.setToolbarButtonEnabled(ToolbarButton::MoveLocation, false);
     setNewItemEnabled(false);
     lstCollection_Populate();
     Form_Resize();
 }
 
-void frmCollections::Form_Unload() {
-    frmMain& main = mainWindow();
-    main.setWindowTitle(General::GetAppTitle());
-    gCurrentWindow.clear();
-    main.setMenuItemVisible(QStringLiteral("mnuEdit_MoveLocation"), true);
-    for (const char* name :
-         {"mnuEdit_New", "mnuEdit_Edit", "mnuEdit_Delete", "mnuEdit_Copy", "mnuEdit_CopyGrid"})
-        main.setMenuItemEnabled(QLatin1String(name), false);
-    main.setToolbarButtonEnabled(QStringLiteral("CopyItem"), false);
-    main.setToolbarButtonEnabled(QStringLiteral("CopyGrid"), false);
-}
-
-void frmCollections::resizeEvent(QResizeEvent* event) {
-    ToolWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmCollections::Form_Resize() {
-    if (m_resizing)
-        return;
-    m_resizing = true;
+void frmCollections::layoutPanel(int width, int height) {
     using Twips::toPixels;
     const int margin = toPixels(Margin);
-    const int panelWidth = width() / 4;
-    m_picToolbar->setGeometry(0, 0, panelWidth, height());
     const int listLeft = margin;
     const int listTop = toPixels(ListTop);
-    const int listWidth = std::max(0, panelWidth - toPixels(ListTop));
+    const int listWidth = std::max(0, width - toPixels(ListTop));
     const int listRight = listLeft + listWidth;
     m_hdgCollection->setGeometry(listLeft, margin / 2, listWidth, listTop - margin / 2);
 
@@ -143,7 +113,7 @@ void frmCollections::Form_Resize() {
     // them, all flush with the list's right edge.
     const int buttonHeight = m_cmdNew->sizeHint().height();
     const int itemWidth = std::min(listWidth, widest({m_cmdNew, m_cmdEdit, m_cmdDelete}));
-    const int deleteTop = height() - buttonHeight - toPixels(BottomGap);
+    const int deleteTop = height - buttonHeight - toPixels(BottomGap);
     const int editTop = deleteTop - margin - buttonHeight;
     const int newTop = editTop - margin - buttonHeight;
     m_cmdDelete->setGeometry(listRight - itemWidth, deleteTop, itemWidth, buttonHeight);
@@ -160,12 +130,6 @@ void frmCollections::Form_Resize() {
     }
     m_lstCollection->setGeometry(listLeft, listTop, listWidth,
                                  std::max(0, collectionTop - margin - listTop));
-
-    const int gridLeft = panelWidth + margin;
-    const int gridWidth = std::max(0, width() - gridLeft - margin);
-    m_lvwItems->setGeometry(gridLeft, listTop, gridWidth, std::max(0, height() - listTop - margin));
-    m_hdgGrid->setGeometry(gridLeft, margin / 2, gridWidth, listTop - margin / 2);
-    m_resizing = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -207,7 +171,7 @@ void frmCollections::setCollectionCommandsEnabled(bool enabled) {
 
 void frmCollections::setNewItemEnabled(bool enabled) {
     m_cmdNew->setEnabled(enabled);
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_New"), enabled);
+    mainWindow().setMenuItemEnabled(MenuItem::EditNew, enabled);
 }
 
 void frmCollections::cmdNewCollection_Click() {
@@ -274,10 +238,10 @@ void frmCollections::lvwItems_Populate() {
         FillListView(m_lvwItems, gData->Collection().Item().MainGrid(m_collection, roundPrices));
         lvwItems_SizeColumns();
         frmMain& main = mainWindow();
-        main.setMenuItemEnabled(QStringLiteral("mnuEdit_CopyGrid"), true);
-        main.setToolbarButtonEnabled(QStringLiteral("CopyGrid"), true);
-        main.setMenuItemEnabled(QStringLiteral("mnuEdit_Copy"), false);
-        main.setToolbarButtonEnabled(QStringLiteral("CopyItem"), false);
+        main.setMenuItemEnabled(MenuItem::EditCopyGrid, true);
+        main.setToolbarButtonEnabled(ToolbarButton::CopyGrid, true);
+        main.setMenuItemEnabled(MenuItem::EditCopy, false);
+        main.setToolbarButtonEnabled(ToolbarButton::CopyItem, false);
         m_hdgGrid->setText(QStringLiteral("Items in collection '") + m_collection +
                            QStringLiteral("'"));
         ShowStatus(QStringLiteral("There are %1 items for collection '%2'")
@@ -299,7 +263,6 @@ void frmCollections::lvwItems_SizeColumns() {
         m_lvwItems->setColumnAlignment(column, column == columns - 1
                                                    ? Qt::AlignRight | Qt::AlignVCenter
                                                    : Qt::AlignLeft | Qt::AlignVCenter);
-    m_hdgGrid->move(m_lvwItems->x(), m_hdgGrid->y());
     m_hdgGrid->show();
 }
 
@@ -309,10 +272,10 @@ void frmCollections::clearGrid() {
     m_hdgGrid->hide();
     setNewItemEnabled(false);
     frmMain& main = mainWindow();
-    main.setMenuItemEnabled(QStringLiteral("mnuEdit_Copy"), false);
-    main.setMenuItemEnabled(QStringLiteral("mnuEdit_CopyGrid"), false);
-    main.setToolbarButtonEnabled(QStringLiteral("CopyItem"), false);
-    main.setToolbarButtonEnabled(QStringLiteral("CopyGrid"), false);
+    main.setMenuItemEnabled(MenuItem::EditCopy, false);
+    main.setMenuItemEnabled(MenuItem::EditCopyGrid, false);
+    main.setToolbarButtonEnabled(ToolbarButton::CopyItem, false);
+    main.setToolbarButtonEnabled(ToolbarButton::CopyGrid, false);
 }
 
 void frmCollections::lvwItems_SelectionChanged(int row) {
@@ -320,10 +283,10 @@ void frmCollections::lvwItems_SelectionChanged(int row) {
     m_cmdEdit->setEnabled(selected);
     m_cmdDelete->setEnabled(selected);
     frmMain& main = mainWindow();
-    main.setMenuItemEnabled(QStringLiteral("mnuEdit_Edit"), selected);
-    main.setMenuItemEnabled(QStringLiteral("mnuEdit_Delete"), selected);
-    main.setMenuItemEnabled(QStringLiteral("mnuEdit_Copy"), selected);
-    main.setToolbarButtonEnabled(QStringLiteral("CopyItem"), selected);
+    main.setMenuItemEnabled(MenuItem::EditEdit, selected);
+    main.setMenuItemEnabled(MenuItem::EditDelete, selected);
+    main.setMenuItemEnabled(MenuItem::EditCopy, selected);
+    main.setToolbarButtonEnabled(ToolbarButton::CopyItem, selected);
 }
 
 void frmCollections::clearItemSelection() {
@@ -334,6 +297,16 @@ void frmCollections::clearItemSelection() {
 void frmCollections::lvwItems_DblClick() {
     if (m_lvwItems->selectedRow() >= 0)
         cmdEdit_Click();
+}
+
+void frmCollections::collectionsChanged() {
+    lstCollection_Populate();
+    // The grid goes on showing its collection while it exists.
+    if (!m_collection.isEmpty() &&
+        m_lstCollection->findItems(m_collection, Qt::MatchFixedString).isEmpty())
+        clearGrid();
+    else
+        lvwItems_Populate();
 }
 
 qint64 frmCollections::selectedItemID() const {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/ToolWindow.h"
+#include "app/ListPanelWindow.h"
 
-class GridView;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -11,28 +10,25 @@ class QPushButton;
 // define, change and delete them and add, change and delete items; the items of the chosen
 // collection on the right, one grid column per field. While it is on display the Edit menu's
 // item commands and the copy commands act here, and Move Location, an inventory command, is
-// hidden.
-class frmCollections : public ToolWindow {
+// hidden. Changes made elsewhere reach it through DataChanges.
+class frmCollections : public ListPanelWindow {
     Q_OBJECT
 public:
     explicit frmCollections(QWidget* parent = nullptr);
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
     void cmdNew_Click() override;
     void cmdEdit_Click() override;
     void cmdDelete_Click() override;
-    GridView* grid() override { return m_lvwItems; }
+    QString sortMessage() const override { return QStringLiteral("Collection sort"); }
 
     // Refills the grid with the items of the collection it shows.
     void lvwItems_Populate();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutPanel(int width, int height) override;
 
 private:
-    QPushButton* button(const char* name, const QString& caption);
     void lstCollection_Populate();
     void lstCollection_Click();
     void lvwItems_SizeColumns();
@@ -47,13 +43,13 @@ private:
     void clearGrid();
     QString selectedCollection() const;
     qint64 selectedItemID() const;
+    // Collections changed outside this window.
+    void collectionsChanged();
 
     // The collection whose items the grid shows, which the item commands act on; "" when the
     // grid is empty. The list may have no selection meanwhile (after it is refilled).
     QString m_collection;
-    bool m_resizing = false;
 
-    QWidget* m_picToolbar;
     QLabel* m_hdgCollection;
     QListWidget* m_lstCollection;
     QPushButton* m_cmdNewCollection;
@@ -62,6 +58,4 @@ private:
     QPushButton* m_cmdNew;
     QPushButton* m_cmdEdit;
     QPushButton* m_cmdDelete;
-    QLabel* m_hdgGrid;
-    GridView* m_lvwItems;
 };

@@ -1,5 +1,6 @@
 #include "windows/inventory/frmInventory.h"
 
+#include "app/CommandNames.h"
 #include "app/Commands.h"
 #include "app/General.h"
 #include "app/Globals.h"
@@ -21,6 +22,8 @@
 namespace {
 
 using NamedWidgets::button;
+using NamedWidgets::control;
+using NamedWidgets::label;
 
 const QString AllValues = QStringLiteral("*** All ***");
 
@@ -40,104 +43,86 @@ constexpr View Views[] = {
 const QList<double> ColumnWidths = {0, 0.17, 0.23, 0.15, 0.10, 0.15, 0.15};
 constexpr int PriceColumn = 4;
 
+// The gaps inside the panel, in pixels.
 constexpr int Margin = 6;
 constexpr int Spacing = 4;
 
 } // namespace
 
 frmInventory::frmInventory(QWidget* parent)
-    : ToolWindow(QStringLiteral("frmInventory"), parent) {
-    m_panel = new QFrame(this);
-    m_panel->setObjectName(QStringLiteral("picToolbar"));
-    static_cast<QFrame*>(m_panel)->setFrameShape(QFrame::StyledPanel);
-    m_viewByLabel = new QLabel(QStringLiteral("View Inventory Items By:"), m_panel);
-    m_viewByLabel->setObjectName(QStringLiteral("lblViewDataBy"));
-    m_viewBy = new QComboBox(m_panel);
-    m_viewBy->setObjectName(QStringLiteral("cboViewBy"));
-    m_viewByLabel->setBuddy(m_viewBy);
-    m_values = new QListWidget(m_panel);
-    m_values->setObjectName(QStringLiteral("lstViewValues"));
-    m_new = button("cmdNew", QStringLiteral("&New Item"), m_panel);
-    m_edit = button("cmdEdit", QStringLiteral("&Edit Item"), m_panel);
-    m_delete = button("cmdDelete", QStringLiteral("&Delete Item"), m_panel);
-    m_edit->setEnabled(false);
-    m_delete->setEnabled(false);
-
-    m_heading = new QLabel(this);
-    m_heading->setObjectName(QStringLiteral("hdgGrid"));
-    QFont bold = m_heading->font();
+    : ListPanelWindow(QStringLiteral("frmInventory"), QStringLiteral("- Home Inventory"), parent) {
+    m_picToolbar->setFrameShape(QFrame::StyledPanel);
+    m_lblViewDataBy =
+        label("lblViewDataBy", QStringLiteral("View Inventory Items By:"), m_picToolbar);
+    m_cboViewBy = control<QComboBox>("cboViewBy", m_picToolbar);
+    m_lblViewDataBy->setBuddy(m_cboViewBy);
+    m_lstViewValues = control<QListWidget>("lstViewValues", m_picToolbar);
+    m_cmdNew = button("cmdNew", QStringLiteral("&New Item"), m_picToolbar);
+    m_cmdEdit = button("cmdEdit", QStringLiteral("&Edit Item"), m_picToolbar);
+    m_cmdDelete = button("cmdDelete", QStringLiteral("&Delete Item"), m_picToolbar);
+    m_cmdEdit->setEnabled(false);
+    m_cmdDelete->setEnabled(false);
+    QFont bold = m_hdgGrid->font();
     bold.setBold(true);
-    m_heading->setFont(bold);
-    m_items = new GridView(this);
-    m_items->setObjectName(QStringLiteral("lvwItems"));
+    m_hdgGrid->setFont(bold);
 
-    connect(m_viewBy, &QComboBox::currentIndexChanged, this,
-            [this] { run(&frmInventory::cboViewBy_Click); });
-    connect(m_values, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(m_cboViewBy, &QComboBox::currentIndexChanged, this,
+            [this] { run([this] { cboViewBy_Click(); }); });
+    connect(m_lstViewValues, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
-            run(&frmInventory::lstViewValues_Click);
+            run([this] { lstViewValues_Click(); });
     });
-    connect(m_new, &QPushButton::clicked, this, [this] { run(&frmInventory::cmdNew_Click); });
-    connect(m_edit, &QPushButton::clicked, this, [this] { run(&frmInventory::cmdEdit_Click); });
-    connect(m_delete, &QPushButton::clicked, this, [this] { run(&frmInventory::cmdDelete_Click); });
-    connect(m_items, &GridView::selectedRowChanged, this, &frmInventory::lvwItems_SelectionChanged);
-    connect(m_items, &GridView::doubleClicked, this,
-            [this] { run(&frmInventory::lvwItems_DblClick); });
+    connect(m_cmdNew, &QPushButton::clicked, this, [this] { run([this] { cmdNew_Click(); }); });
+    connect(m_cmdEdit, &QPushButton::clicked, this, [this] { run([this] { cmdEdit_Click(); }); });
+    connect(m_cmdDelete, &QPushButton::clicked, this,
+            [this] { run([this] { cmdDelete_Click(); }); });
+    connect(m_lvwItems, &GridView::selectedRowChanged, this,
+            &frmInventory::lvwItems_SelectionChanged);
+    connect(m_lvwItems, &GridView::doubleClicked, this,
+            [this] { run([this] { lvwItems_DblClick(); }); });
+
+    const DataChanges* changes = &DataChanges::instance();
+    connect(changes, &DataChanges::itemsChanged, this, [this] { run([this] { itemsChanged(); }); });
+    connect(changes, &DataChanges::listChanged, this,
+            [this](DataChanges::List list) { run([this, list] { listChanged(list); }); });
 }
 
-void frmInventory::run(void (frmInventory::*command)()) {
-    RunCommand(this, [this, command] { (this->*command)(); });
-}
-
-GridView* frmInventory::grid() {
-    return m_items;
+void frmInventory::run(const std::function<void()>& command) {
+    RunCommand(this, command);
 }
 
 QString frmInventory::viewByText() const {
-    return m_viewBy->currentText();
+    return m_cboViewBy->currentText();
 }
 
 // ---------------------------------------------------------------------------------------------
-// Loading and unloading
+// Loading
 
 void frmInventory::Form_Load() {
-    gCurrentWindow = formName();
-    mainWindow().setWindowTitle(General::GetAppTitle() + QStringLiteral("- Home Inventory"));
     ShowStatus(QString());
     cboViewBy_Populate();
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_New"), true);
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_MoveLocation"), true);
-    mainWindow().setToolbarButtonEnabled(QStringLiteral("MoveLocation"), true);
-}
-
-void frmInventory::Form_Unload() {
-    for (const char* name : {"mnuEdit_New", "mnuEdit_Edit", "mnuEdit_Delete",
-                             "mnuEdit_MoveLocation", "mnuEdit_Copy", "mnuEdit_CopyGrid"})
-        mainWindow().setMenuItemEnabled(QLatin1String(name), false);
-    // The copy commands would otherwise stay on for a window that has no grid.
-    for (const char* key : {"MoveLocation", "CopyItem", "CopyGrid"})
-        mainWindow().setToolbarButtonEnabled(QLatin1String(key), false);
-    mainWindow().setWindowTitle(General::GetAppTitle());
-    gCurrentWindow.clear();
+    mainWindow().setMenuItemEnabled(MenuItem::EditNew, true);
+    mainWindow().setMenuItemEnabled(MenuItem::EditMoveLocation, true);
+    mainWindow().setToolbarButtonEnabled(ToolbarButton::MoveLocation, true);
 }
 
 void frmInventory::cboViewBy_Populate() {
     {
-        const QSignalBlocker blocker(m_viewBy);
-        m_viewBy->clear();
+        const QSignalBlocker blocker(m_cboViewBy);
+        m_cboViewBy->clear();
         for (const View& view : Views)
-            m_viewBy->addItem(QLatin1String(view.caption));
+            m_cboViewBy->addItem(QLatin1String(view.caption));
         int index = Settings::integer(SettingKeys::ViewBy, -1);
         // -1 means the first view; so does an index this window does not know.
-        if (index < 0 || index >= m_viewBy->count())
+        if (index < 0 || index >= m_cboViewBy->count())
             index = 0;
-        m_viewBy->setCurrentIndex(index);
+        m_cboViewBy->setCurrentIndex(index);
     }
     cboViewBy_Click();
 }
 
 void frmInventory::cboViewBy_Click() {
-    Settings::setInteger(SettingKeys::ViewBy, m_viewBy->currentIndex());
+    Settings::setInteger(SettingKeys::ViewBy, m_cboViewBy->currentIndex());
     lstViewValues_Populate();
 }
 
@@ -155,19 +140,19 @@ void frmInventory::lstViewValues_Populate(std::optional<int> setIndex) {
 
     int selected = -1;
     {
-        const QSignalBlocker blocker(m_values);
-        m_values->clear();
-        m_values->addItem(AllValues);
+        const QSignalBlocker blocker(m_lstViewValues);
+        m_lstViewValues->clear();
+        m_lstViewValues->addItem(AllValues);
         for (const QVariant& value : rows.columnValues(column)) {
             const QString text = General::NullToDefault(value, General::KindText).toString();
             if (!text.isEmpty())
-                m_values->addItem(text);
+                m_lstViewValues->addItem(text);
         }
         if (!rows.isEmpty())
             selected = 0;
-        if (setIndex && *setIndex >= 0 && *setIndex < m_values->count())
+        if (setIndex && *setIndex >= 0 && *setIndex < m_lstViewValues->count())
             selected = *setIndex;
-        m_values->setCurrentRow(selected);
+        m_lstViewValues->setCurrentRow(selected);
     }
     if (selected >= 0)
         lstViewValues_Click();
@@ -179,8 +164,8 @@ void frmInventory::lstViewValues_Click() {
 
 void frmInventory::lvwItems_Populate() {
     const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
-    const int row = m_values->currentRow();
-    const QString value = row >= 0 ? m_values->item(row)->text() : QString();
+    const int row = m_lstViewValues->currentRow();
+    const QString value = row >= 0 ? m_lstViewValues->item(row)->text() : QString();
     QString type;
     QString location;
     QString manufacturer;
@@ -196,62 +181,61 @@ void frmInventory::lvwItems_Populate() {
         else if (view == QLatin1String("PURCHASE DATE"))
             purchaseDate = DateText::parseDate(value);
     }
-    FillListView(m_items, gData->Inventory().Item().ListMainGrid(roundPrices, type, location,
-                                                                 manufacturer, purchaseDate));
+    FillListView(m_lvwItems, gData->Inventory().Item().ListMainGrid(roundPrices, type, location,
+                                                                    manufacturer, purchaseDate));
 
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_Copy"), false);
-    mainWindow().setToolbarButtonEnabled(QStringLiteral("CopyItem"), false);
-    const bool hasRows = m_items->rowCount() > 0;
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_CopyGrid"), hasRows);
-    mainWindow().setToolbarButtonEnabled(QStringLiteral("CopyGrid"), hasRows);
+    mainWindow().setMenuItemEnabled(MenuItem::EditCopy, false);
+    mainWindow().setToolbarButtonEnabled(ToolbarButton::CopyItem, false);
+    const bool hasRows = m_lvwItems->rowCount() > 0;
+    mainWindow().setMenuItemEnabled(MenuItem::EditCopyGrid, hasRows);
+    mainWindow().setToolbarButtonEnabled(ToolbarButton::CopyGrid, hasRows);
 
-    m_heading->setText(QStringLiteral("Items where %1 is '%2'").arg(viewByText(), value));
+    m_hdgGrid->setText(QStringLiteral("Items where %1 is '%2'").arg(viewByText(), value));
     ShowStatus(QStringLiteral("There are %1 items for %2 '%3'")
-                   .arg(m_items->rowCount())
+                   .arg(m_lvwItems->rowCount())
                    .arg(viewByText(), value));
     lvwItems_SizeColumns();
-    m_items->setSortKey(1);
+    m_lvwItems->setSortKey(1);
 }
 
 void frmInventory::lvwItems_SizeColumns() {
-    m_items->setColumnWidthFractions(ColumnWidths);
-    m_items->setColumnAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
-    m_heading->move(m_items->x(), m_heading->y());
+    m_lvwItems->setColumnWidthFractions(ColumnWidths);
+    m_lvwItems->setColumnAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 std::optional<qint64> frmInventory::selectedItemID() const {
-    const int row = m_items->selectedRow();
+    const int row = m_lvwItems->selectedRow();
     if (row < 0)
         return std::nullopt;
     bool ok = false;
-    const qint64 id = m_items->itemText(row).toLongLong(&ok);
+    const qint64 id = m_lvwItems->itemText(row).toLongLong(&ok);
     // The placeholder row "No items found" has no ItemID.
     return ok ? std::optional<qint64>(id) : std::nullopt;
 }
 
 void frmInventory::setItemCommandsEnabled(bool enabled) {
-    m_edit->setEnabled(enabled);
-    m_delete->setEnabled(enabled);
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_Edit"), enabled);
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_Delete"), enabled);
+    m_cmdEdit->setEnabled(enabled);
+    m_cmdDelete->setEnabled(enabled);
+    mainWindow().setMenuItemEnabled(MenuItem::EditEdit, enabled);
+    mainWindow().setMenuItemEnabled(MenuItem::EditDelete, enabled);
 }
 
 void frmInventory::endItemCommand() {
     // Edit and Delete wait for the next selection; a row left selected would need another
     // row's click before they came back.
-    m_items->clearSelection();
+    m_lvwItems->clearSelection();
     setItemCommandsEnabled(false);
 }
 
 void frmInventory::lvwItems_SelectionChanged(int row) {
     // Edit and Delete stay off for the placeholder row; it can still be copied.
     setItemCommandsEnabled(row >= 0 && selectedItemID().has_value());
-    mainWindow().setMenuItemEnabled(QStringLiteral("mnuEdit_Copy"), row >= 0);
-    mainWindow().setToolbarButtonEnabled(QStringLiteral("CopyItem"), row >= 0);
+    mainWindow().setMenuItemEnabled(MenuItem::EditCopy, row >= 0);
+    mainWindow().setToolbarButtonEnabled(ToolbarButton::CopyItem, row >= 0);
 }
 
 void frmInventory::lvwItems_DblClick() {
-    if (m_items->selectedRow() >= 0)
+    if (m_lvwItems->selectedRow() >= 0)
         cmdEdit_Click();
 }
 
@@ -277,8 +261,8 @@ void frmInventory::cmdEdit_Click() {
     const auto itemID = selectedItemID();
     if (!itemID)
         return;
-    const int index = m_values->currentRow();
-    const QString value = index >= 0 ? m_values->item(index)->text() : QString();
+    const int index = m_lstViewValues->currentRow();
+    const QString value = index >= 0 ? m_lstViewValues->item(index)->text() : QString();
     frmInventoryItem editor(this);
     editor.setFormAction(QStringLiteral("E"));
     editor.setEditItemID(*itemID);
@@ -287,10 +271,10 @@ void frmInventory::cmdEdit_Click() {
         lstViewValues_Populate(index);
         // When the edit took the value out of the list (or moved it), the entry now at that
         // index is another value; stay with the same value, or show all items.
-        QListWidgetItem* current = m_values->currentItem();
+        QListWidgetItem* current = m_lstViewValues->currentItem();
         if (index >= 0 && current && current->text() != value) {
-            const auto same = m_values->findItems(value, Qt::MatchExactly);
-            m_values->setCurrentRow(same.isEmpty() ? 0 : m_values->row(same.first()));
+            const auto same = m_lstViewValues->findItems(value, Qt::MatchExactly);
+            m_lstViewValues->setCurrentRow(same.isEmpty() ? 0 : m_lstViewValues->row(same.first()));
         }
         lvwItems_Populate();
     }
@@ -301,8 +285,8 @@ void frmInventory::cmdDelete_Click() {
     const auto itemID = selectedItemID();
     if (!itemID)
         return;
-    const QString item =
-        m_items->text(m_items->selectedRow(), m_items->columnIndex(QStringLiteral("Item")));
+    const QString item = m_lvwItems->text(m_lvwItems->selectedRow(),
+                                          m_lvwItems->columnIndex(QStringLiteral("Item")));
     const auto answer = MsgBox(
         this, QStringLiteral("Are you sure you want to delete item '%1'?").arg(item),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QStringLiteral("Delete Item"));
@@ -315,40 +299,44 @@ void frmInventory::cmdDelete_Click() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Layout
+// Changes made elsewhere
 
-void frmInventory::resizeEvent(QResizeEvent* event) {
-    ToolWindow::resizeEvent(event);
-    Form_Resize();
+void frmInventory::itemsChanged() {
+    // Moved items may take their value out of the list, or bring a new one.
+    lstViewValues_Populate();
+    lvwItems_Populate();
 }
 
-void frmInventory::Form_Resize() {
-    const int panelWidth = width() / 4;
-    m_panel->setGeometry(0, 0, panelWidth, height());
+void frmInventory::listChanged(DataChanges::List list) {
+    const QString view = list == DataChanges::List::ItemTypes ? QStringLiteral("Item Type")
+                                                              : QStringLiteral("Location");
+    if (viewByText() == view)
+        lstViewValues_Populate();
+    else
+        // Every row shows its type and location, so a renamed entry must show there too.
+        lvwItems_Populate();
+}
 
-    const int inner = std::max(0, panelWidth - 2 * Margin);
+// ---------------------------------------------------------------------------------------------
+// Layout
+
+void frmInventory::layoutPanel(int width, int height) {
+    const int inner = std::max(0, width - 2 * Margin);
     int top = Margin;
-    const int labelHeight = m_viewByLabel->sizeHint().height();
-    m_viewByLabel->setGeometry(Margin, top, inner, labelHeight);
+    const int labelHeight = m_lblViewDataBy->sizeHint().height();
+    m_lblViewDataBy->setGeometry(Margin, top, inner, labelHeight);
     top += labelHeight + Spacing;
-    const int comboHeight = m_viewBy->sizeHint().height();
-    m_viewBy->setGeometry(Margin, top, inner, comboHeight);
+    const int comboHeight = m_cboViewBy->sizeHint().height();
+    m_cboViewBy->setGeometry(Margin, top, inner, comboHeight);
     top += comboHeight + Spacing;
 
-    const int buttonHeight = m_new->sizeHint().height();
-    int bottom = height() - Margin - buttonHeight;
-    for (QPushButton* push : {m_delete, m_edit, m_new}) {
+    // The buttons stand at the panel's foot, Delete lowest; the values fill the space above.
+    const int buttonHeight = m_cmdNew->sizeHint().height();
+    int bottom = height - Margin - buttonHeight;
+    for (QPushButton* push : {m_cmdDelete, m_cmdEdit, m_cmdNew}) {
         push->setGeometry(Margin, bottom, inner, buttonHeight);
         bottom -= buttonHeight + Spacing;
     }
     const int listBottom = bottom + buttonHeight;
-    m_values->setGeometry(Margin, top, inner, std::max(0, listBottom - top));
-
-    const int gridLeft = panelWidth + Margin;
-    const int gridWidth = std::max(0, width() - gridLeft - Margin);
-    const int headingHeight = m_heading->fontMetrics().height() + 2;
-    m_heading->setGeometry(gridLeft, Margin, gridWidth, headingHeight);
-    const int gridTop = Margin + headingHeight + Spacing;
-    m_items->setGeometry(gridLeft, gridTop, gridWidth, std::max(0, height() - gridTop - Margin));
-    lvwItems_SizeColumns();
+    m_lstViewValues->setGeometry(Margin, top, inner, std::max(0, listBottom - top));
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/ToolWindow.h"
+#include "app/ListPanelWindow.h"
+#include "data/DataChanges.h"
 
+#include <functional>
 #include <optional>
 
-class GridView;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -13,20 +14,19 @@ class QPushButton;
 // The Home Inventory window: on the left the view ("Item Type", "Location", "Manufacturer",
 // "Purchase Date") and its values, taken from the items themselves; on the right the items of
 // the chosen value. From here the user adds, edits and deletes items; the Edit menu reaches the
-// same commands while this window is on display.
-class frmInventory : public ToolWindow {
+// same commands while this window is on display. Changes made elsewhere (list maintenance,
+// moving items) reach it through DataChanges.
+class frmInventory : public ListPanelWindow {
     Q_OBJECT
 public:
     explicit frmInventory(QWidget* parent = nullptr);
 
     void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
 
     void cmdNew_Click() override;
     void cmdEdit_Click() override;
     void cmdDelete_Click() override;
-    GridView* grid() override;
+    QString sortMessage() const override { return QStringLiteral("Inventory sort"); }
 
     // Rebuilds the value list and selects "*** All ***", or the entry `setIndex` when the list
     // has one there; selecting fills the grid.
@@ -38,7 +38,7 @@ public:
     QString viewByText() const;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutPanel(int width, int height) override;
 
 private:
     void cboViewBy_Populate();
@@ -52,16 +52,16 @@ private:
     void endItemCommand();
     // The ItemID of the selected row; nullopt when no row, or the placeholder row, is selected.
     std::optional<qint64> selectedItemID() const;
+    // Changes made outside this window.
+    void itemsChanged();
+    void listChanged(DataChanges::List list);
     // Runs a command so that an engine error is shown and the window goes on.
-    void run(void (frmInventory::*command)());
+    void run(const std::function<void()>& command);
 
-    QWidget* m_panel;
-    QLabel* m_viewByLabel;
-    QComboBox* m_viewBy;
-    QListWidget* m_values;
-    QPushButton* m_new;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
-    QLabel* m_heading;
-    GridView* m_items;
+    QLabel* m_lblViewDataBy;
+    QComboBox* m_cboViewBy;
+    QListWidget* m_lstViewValues;
+    QPushButton* m_cmdNew;
+    QPushButton* m_cmdEdit;
+    QPushButton* m_cmdDelete;
 };

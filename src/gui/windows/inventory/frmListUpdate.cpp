@@ -3,8 +3,10 @@
 #include "app/Commands.h"
 #include "app/Globals.h"
 #include "app/frmMain.h"
+#include "data/DataChanges.h"
 #include "dialogs/InputBoxes.h"
 #include "dialogs/MessageBoxes.h"
+#include "widgets/NamedWidgets.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -21,40 +23,38 @@ constexpr int MaxNameLength = 40;
 frmListUpdate::frmListUpdate(QWidget* parent)
     : FormDialog(QStringLiteral("frmListUpdate"), parent) {
 
-    m_entries = new QListWidget(this);
-    m_entries->setObjectName(QStringLiteral("lstEntries"));
-    m_entries->setMinimumSize(260, 300);
+    m_lstEntries = NamedWidgets::control<QListWidget>("lstEntries", this);
+    m_lstEntries->setMinimumSize(260, 300);
     const auto button = [this](const char* name, const QString& caption,
                                void (frmListUpdate::*command)()) {
-        auto* push = new QPushButton(caption, this);
-        push->setObjectName(QLatin1String(name));
+        QPushButton* push = NamedWidgets::button(name, caption, this);
         push->setAutoDefault(false);
         connect(push, &QPushButton::clicked, this,
                 [this, command] { RunCommand(this, [this, command] { (this->*command)(); }); });
         return push;
     };
-    m_new = button("cmdNew", QStringLiteral("&New"), &frmListUpdate::cmdNew_Click);
-    m_edit = button("cmdEdit", QStringLiteral("&Edit"), &frmListUpdate::cmdEdit_Click);
-    m_delete = button("cmdDelete", QStringLiteral("&Delete"), &frmListUpdate::cmdDelete_Click);
-    m_close = button("cmdClose", QStringLiteral("&Close"), &frmListUpdate::cmdClose_Click);
+    m_cmdNew = button("cmdNew", QStringLiteral("&New"), &frmListUpdate::cmdNew_Click);
+    m_cmdEdit = button("cmdEdit", QStringLiteral("&Edit"), &frmListUpdate::cmdEdit_Click);
+    m_cmdDelete = button("cmdDelete", QStringLiteral("&Delete"), &frmListUpdate::cmdDelete_Click);
+    m_cmdClose = button("cmdClose", QStringLiteral("&Close"), &frmListUpdate::cmdClose_Click);
     setEntryCommandsEnabled(false);
     // Taking the focus makes the first entry current without selecting it; only a selected
     // entry is one the user chose.
-    connect(m_entries, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(m_lstEntries, &QListWidget::itemSelectionChanged, this, [this] {
         if (selectedEntry())
             setEntryCommandsEnabled(true);
     });
-    connect(m_entries, &QListWidget::itemDoubleClicked, this,
+    connect(m_lstEntries, &QListWidget::itemDoubleClicked, this,
             [this] { RunCommand(this, [this] { cmdEdit_Click(); }); });
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_new);
-    buttons->addWidget(m_edit);
-    buttons->addWidget(m_delete);
+    buttons->addWidget(m_cmdNew);
+    buttons->addWidget(m_cmdEdit);
+    buttons->addWidget(m_cmdDelete);
     buttons->addStretch();
-    buttons->addWidget(m_close);
+    buttons->addWidget(m_cmdClose);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_entries, 1);
+    layout->addWidget(m_lstEntries, 1);
     layout->addLayout(buttons);
 }
 
@@ -77,21 +77,21 @@ void frmListUpdate::Form_Load() {
 
 void frmListUpdate::fillList() {
     const Recordset rows = list().List();
-    m_entries->clear();
+    m_lstEntries->clear();
     for (int row = 0; row < rows.rowCount(); ++row)
-        m_entries->addItem(rows.value(row, 0).toString());
+        m_lstEntries->addItem(rows.value(row, 0).toString());
     // The refilled list has nothing selected.
     setEntryCommandsEnabled(false);
 }
 
 QListWidgetItem* frmListUpdate::selectedEntry() const {
-    const QList<QListWidgetItem*> selected = m_entries->selectedItems();
+    const QList<QListWidgetItem*> selected = m_lstEntries->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
 void frmListUpdate::setEntryCommandsEnabled(bool enabled) {
-    m_edit->setEnabled(enabled);
-    m_delete->setEnabled(enabled);
+    m_cmdEdit->setEnabled(enabled);
+    m_cmdDelete->setEnabled(enabled);
 }
 
 void frmListUpdate::tell(const QString& message, QMessageBox::Icon icon) {
@@ -115,8 +115,8 @@ std::optional<QString> frmListUpdate::acceptableAnswer(const QString& prompt,
 }
 
 bool frmListUpdate::isOtherEntry(const QString& text, const QString& except) const {
-    for (int row = 0; row < m_entries->count(); ++row) {
-        const QString entry = m_entries->item(row)->text();
+    for (int row = 0; row < m_lstEntries->count(); ++row) {
+        const QString entry = m_lstEntries->item(row)->text();
         if (entry != except && entry.compare(text, Qt::CaseInsensitive) == 0)
             return true;
     }
@@ -129,7 +129,7 @@ void frmListUpdate::cmdNew_Click() {
     if (!answer || answer->isEmpty())
         return;
     if (list().Add(*answer))
-        fillList();
+        changed(true);
     else
         tell(QStringLiteral("You have specified a duplicate entry.  Cannot add."));
 }
@@ -144,11 +144,15 @@ void frmListUpdate::cmdEdit_Click() {
     if (!answer || answer->isEmpty() || *answer == oldValue)
         return;
     // The list would refuse the rename; saying so beats a rename that silently does not happen.
-    if (isOtherEntry(*answer, oldValue))
+    if (isOtherEntry(*answer, oldValue)) {
         tell(QStringLiteral("You have specified a duplicate entry.  Cannot change."));
-    else if (!list().Update(oldValue, *answer))
+        changed(false);
+        return;
+    }
+    const bool stored = list().Update(oldValue, *answer);
+    if (!stored)
         tell(QStringLiteral("The %1 '%2' could not be changed.").arg(m_kindName, oldValue));
-    fillList();
+    changed(stored);
 }
 
 void frmListUpdate::cmdDelete_Click() {
@@ -164,12 +168,23 @@ void frmListUpdate::cmdDelete_Click() {
     const invItem& items = gData->Inventory().Item();
     const qint64 used =
         isTypeList() ? items.Count(QString(), entry) : items.Count(entry, QString());
-    if (used > 0)
+    if (used > 0) {
         tell(QStringLiteral("Cannot delete '%1' because one or more items are on-file for that %2")
                  .arg(entry, m_kindName));
-    else if (!list().Delete(entry))
+        changed(false);
+        return;
+    }
+    const bool stored = list().Delete(entry);
+    if (!stored)
         tell(QStringLiteral("The %1 '%2' could not be deleted.").arg(m_kindName, entry));
+    changed(stored);
+}
+
+void frmListUpdate::changed(bool stored) {
     fillList();
+    if (stored)
+        emit DataChanges::instance().listChanged(isTypeList() ? DataChanges::List::ItemTypes
+                                                              : DataChanges::List::Locations);
 }
 
 void frmListUpdate::cmdClose_Click() {

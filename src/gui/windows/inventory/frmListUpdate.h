@@ -12,7 +12,8 @@ class QPushButton;
 
 // Maintains one of the two lists items are filed under: the item types (editType "TYPE") or
 // the locations (any other editType; the main window passes "LOC"). The caller sets editType
-// before exec(), which loads the dialog.
+// before exec(), which loads the dialog. Each stored change is announced through DataChanges,
+// so the windows that show the list or the items refresh themselves.
 class frmListUpdate : public FormDialog {
     Q_OBJECT
 public:
@@ -40,12 +41,14 @@ private:
     std::optional<QString> acceptableAnswer(const QString& prompt, const QString& defaultText);
     void tell(const QString& message, QMessageBox::Icon icon = QMessageBox::Warning);
     bool isOtherEntry(const QString& text, const QString& except) const;
+    // Refills the list after a change, announcing it when the list did change.
+    void changed(bool stored);
 
     QString m_editType;
     QString m_kindName;
-    QListWidget* m_entries;
-    QPushButton* m_new;
-    QPushButton* m_edit;
-    QPushButton* m_delete;
-    QPushButton* m_close;
+    QListWidget* m_lstEntries;
+    QPushButton* m_cmdNew;
+    QPushButton* m_cmdEdit;
+    QPushButton* m_cmdDelete;
+    QPushButton* m_cmdClose;
 };

@@ -4,7 +4,9 @@
 #include "app/General.h"
 #include "app/Globals.h"
 #include "app/frmMain.h"
+#include "data/DataChanges.h"
 #include "dialogs/MessageBoxes.h"
+#include "widgets/NamedWidgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,9 +19,10 @@
 
 namespace {
 
+using NamedWidgets::control;
+
 QLabel* label(const char* name, const QString& caption, QWidget* buddy, QWidget* parent) {
-    auto* text = new QLabel(caption, parent);
-    text->setObjectName(QLatin1String(name));
+    QLabel* text = NamedWidgets::label(name, caption, parent);
     text->setBuddy(buddy);
     return text;
 }
@@ -35,61 +38,53 @@ frmMoveLocation::frmMoveLocation(QWidget* parent)
     : FormDialog(QStringLiteral("frmMoveLocation"), parent) {
     setWindowTitle(QStringLiteral("Move Items to another Location"));
 
-    m_moveFrom = new QComboBox(this);
-    m_moveFrom->setObjectName(QStringLiteral("cboMoveFrom"));
-    m_items = new QListWidget(this);
-    m_items->setObjectName(QStringLiteral("lstItems"));
-    m_items->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_items->setMinimumSize(320, 240);
-    m_moveTo = new QComboBox(this);
-    m_moveTo->setObjectName(QStringLiteral("cboMoveTo"));
+    m_cboMoveFrom = control<QComboBox>("cboMoveFrom", this);
+    m_lstItems = control<QListWidget>("lstItems", this);
+    m_lstItems->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_lstItems->setMinimumSize(320, 240);
+    m_cboMoveTo = control<QComboBox>("cboMoveTo", this);
     const auto button = [this](const char* name, const QString& caption) {
-        auto* push = new QPushButton(caption, this);
-        push->setObjectName(QLatin1String(name));
+        QPushButton* push = NamedWidgets::button(name, caption, this);
         push->setAutoDefault(false);
         return push;
     };
-    m_selectAll = button("cmdSelectAll", QStringLiteral("&Select All"));
-    m_clearAll = button("cmdClearAll", QStringLiteral("C&lear All"));
-    m_move = button("cmdMove", QStringLiteral("&Move"));
-    m_cancel = button("cmdCancel", QStringLiteral("&Cancel"));
-    for (QPushButton* push : {m_selectAll, m_clearAll, m_move})
+    m_cmdSelectAll = button("cmdSelectAll", QStringLiteral("&Select All"));
+    m_cmdClearAll = button("cmdClearAll", QStringLiteral("C&lear All"));
+    m_cmdMove = button("cmdMove", QStringLiteral("&Move"));
+    m_cmdCancel = button("cmdCancel", QStringLiteral("&Cancel"));
+    for (QPushButton* push : {m_cmdSelectAll, m_cmdClearAll, m_cmdMove})
         push->setEnabled(false);
 
-    connect(m_moveFrom, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(m_cboMoveFrom, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             RunCommand(this, [this] { cboMoveFrom_Click(); });
     });
-    connect(m_moveTo, &QComboBox::currentIndexChanged, this, &frmMoveLocation::cmdMove_Enable);
-    connect(m_selectAll, &QPushButton::clicked, this, [this] { SelectAllItems(true); });
-    connect(m_clearAll, &QPushButton::clicked, this, [this] { SelectAllItems(false); });
-    connect(m_move, &QPushButton::clicked, this,
+    connect(m_cboMoveTo, &QComboBox::currentIndexChanged, this, &frmMoveLocation::cmdMove_Enable);
+    connect(m_cmdSelectAll, &QPushButton::clicked, this, [this] { SelectAllItems(true); });
+    connect(m_cmdClearAll, &QPushButton::clicked, this, [this] { SelectAllItems(false); });
+    connect(m_cmdMove, &QPushButton::clicked, this,
             [this] { RunCommand(this, [this] { cmdMove_Click(); }); });
-    connect(m_cancel, &QPushButton::clicked, this, &frmMoveLocation::cmdCancel_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &frmMoveLocation::cmdCancel_Click);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(label("hdgMoveFrom", QStringLiteral("Move items from"), m_moveFrom, this), 0,
+    grid->addWidget(label("hdgMoveFrom", QStringLiteral("Move items from"), m_cboMoveFrom, this), 0,
                     0);
-    grid->addWidget(m_moveFrom, 0, 1);
-    grid->addWidget(label("lblItemList", QStringLiteral("Select items to move:"), m_items, this), 1,
-                    0, 1, 2);
-    grid->addWidget(m_items, 2, 0, 1, 2);
+    grid->addWidget(m_cboMoveFrom, 0, 1);
+    grid->addWidget(label("lblItemList", QStringLiteral("Select items to move:"), m_lstItems, this),
+                    1, 0, 1, 2);
+    grid->addWidget(m_lstItems, 2, 0, 1, 2);
     auto* selection = new QHBoxLayout;
-    selection->addWidget(m_selectAll);
-    selection->addWidget(m_clearAll);
+    selection->addWidget(m_cmdSelectAll);
+    selection->addWidget(m_cmdClearAll);
     selection->addStretch();
     grid->addLayout(selection, 3, 0, 1, 2);
-    grid->addWidget(label("hdgMoveTo", QStringLiteral("Move items to"), m_moveTo, this), 4, 0);
-    grid->addWidget(m_moveTo, 4, 1);
+    grid->addWidget(label("hdgMoveTo", QStringLiteral("Move items to"), m_cboMoveTo, this), 4, 0);
+    grid->addWidget(m_cboMoveTo, 4, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_move);
-    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(NamedWidgets::buttonRow({m_cmdMove, m_cmdCancel}));
 }
 
 void frmMoveLocation::Form_Load() {
@@ -99,37 +94,37 @@ void frmMoveLocation::Form_Load() {
 void frmMoveLocation::cboMoveFrom_Populate() {
     const QString column = QStringLiteral("LocationTX");
     const Recordset rows = gData->Inventory().Item().DistinctFieldValue(column);
-    const QSignalBlocker blocker(m_moveFrom);
-    m_moveFrom->clear();
+    const QSignalBlocker blocker(m_cboMoveFrom);
+    m_cboMoveFrom->clear();
     for (int row = 0; row < rows.rowCount(); ++row) {
         const QString location = rowText(rows, row, "LocationTX");
         // Items filed under no location cannot be chosen by one.
         if (!location.isEmpty())
-            m_moveFrom->addItem(location);
+            m_cboMoveFrom->addItem(location);
     }
-    m_moveFrom->setCurrentIndex(-1);
+    m_cboMoveFrom->setCurrentIndex(-1);
 }
 
 void frmMoveLocation::cboMoveTo_Populate() {
     const Recordset rows = gData->Inventory().Item().Location().List();
-    const QSignalBlocker blocker(m_moveTo);
-    m_moveTo->clear();
+    const QSignalBlocker blocker(m_cboMoveTo);
+    m_cboMoveTo->clear();
     for (int row = 0; row < rows.rowCount(); ++row)
-        m_moveTo->addItem(rowText(rows, row, "LocationTX"));
-    m_moveTo->setCurrentIndex(-1);
+        m_cboMoveTo->addItem(rowText(rows, row, "LocationTX"));
+    m_cboMoveTo->setCurrentIndex(-1);
 }
 
 void frmMoveLocation::lstItems_Populate() {
     const Recordset rows =
-        gData->Inventory().Item().List(m_moveFrom->currentText(), QString(), QString());
-    m_items->clear();
+        gData->Inventory().Item().List(m_cboMoveFrom->currentText(), QString(), QString());
+    m_lstItems->clear();
     for (int row = 0; row < rows.rowCount(); ++row) {
         const QString text =
             QStringList{rowText(rows, row, "ManufacturerNM"), rowText(rows, row, "ItemNM"),
                         rowText(rows, row, "ModelSeriesTX")}
                 .join(QLatin1Char(' '))
                 .trimmed();
-        auto* entry = new QListWidgetItem(text, m_items);
+        auto* entry = new QListWidgetItem(text, m_lstItems);
         entry->setData(Qt::UserRole, rows.value(row, QStringLiteral("ItemID")));
     }
 }
@@ -138,17 +133,18 @@ void frmMoveLocation::cboMoveFrom_Click() {
     lstItems_Populate();
     cboMoveTo_Populate();
     cmdMove_Enable();
-    m_selectAll->setEnabled(true);
-    m_clearAll->setEnabled(true);
+    m_cmdSelectAll->setEnabled(true);
+    m_cmdClearAll->setEnabled(true);
 }
 
 void frmMoveLocation::cmdMove_Enable() {
-    m_move->setEnabled(!m_moveFrom->currentText().isEmpty() && !m_moveTo->currentText().isEmpty());
+    m_cmdMove->setEnabled(!m_cboMoveFrom->currentText().isEmpty() &&
+                          !m_cboMoveTo->currentText().isEmpty());
 }
 
 void frmMoveLocation::SelectAllItems(bool selected) {
-    for (int row = 0; row < m_items->count(); ++row)
-        m_items->item(row)->setSelected(selected);
+    for (int row = 0; row < m_lstItems->count(); ++row)
+        m_lstItems->item(row)->setSelected(selected);
 }
 
 bool frmMoveLocation::refuse(const QString& message, QWidget* control) {
@@ -158,24 +154,25 @@ bool frmMoveLocation::refuse(const QString& message, QWidget* control) {
 }
 
 void frmMoveLocation::cmdMove_Click() {
-    if (m_moveFrom->currentText().isEmpty()) {
-        refuse(QStringLiteral("Please select the location to move items from."), m_moveFrom);
+    if (m_cboMoveFrom->currentText().isEmpty()) {
+        refuse(QStringLiteral("Please select the location to move items from."), m_cboMoveFrom);
         return;
     }
-    if (m_moveTo->currentText().isEmpty()) {
-        refuse(QStringLiteral("Please select the location to move items to."), m_moveTo);
+    if (m_cboMoveTo->currentText().isEmpty()) {
+        refuse(QStringLiteral("Please select the location to move items to."), m_cboMoveTo);
         return;
     }
     QList<qint64> itemIDs;
-    for (int row = 0; row < m_items->count(); ++row) {
-        if (m_items->item(row)->isSelected())
-            itemIDs.append(m_items->item(row)->data(Qt::UserRole).toLongLong());
+    for (int row = 0; row < m_lstItems->count(); ++row) {
+        if (m_lstItems->item(row)->isSelected())
+            itemIDs.append(m_lstItems->item(row)->data(Qt::UserRole).toLongLong());
     }
     if (itemIDs.isEmpty()) {
-        refuse(QStringLiteral("You must select one or more items to move."), m_items);
+        refuse(QStringLiteral("You must select one or more items to move."), m_lstItems);
         return;
     }
-    gData->Inventory().Item().MoveToLocation(itemIDs, m_moveTo->currentText());
+    gData->Inventory().Item().MoveToLocation(itemIDs, m_cboMoveTo->currentText());
+    emit DataChanges::instance().itemsChanged();
     closeSaved();
 }
 

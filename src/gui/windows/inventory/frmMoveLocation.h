@@ -10,7 +10,8 @@ class QWidget;
 
 // Moves any number of items from one location to another in one step. The source offers only
 // the locations that hold items; the target, every location of the list. exec() loads the
-// dialog; wasCancelled() tells the caller afterwards whether anything moved.
+// dialog; wasCancelled() tells the caller afterwards whether anything moved. A move is
+// announced through DataChanges, so the windows that show items refresh themselves.
 class frmMoveLocation : public FormDialog {
     Q_OBJECT
 public:
@@ -33,11 +34,11 @@ private:
     void SelectAllItems(bool selected);
     bool refuse(const QString& message, QWidget* control);
 
-    QComboBox* m_moveFrom;
-    QListWidget* m_items;
-    QPushButton* m_selectAll;
-    QPushButton* m_clearAll;
-    QComboBox* m_moveTo;
-    QPushButton* m_move;
-    QPushButton* m_cancel;
+    QComboBox* m_cboMoveFrom;
+    QListWidget* m_lstItems;
+    QPushButton* m_cmdSelectAll;
+    QPushButton* m_cmdClearAll;
+    QComboBox* m_cboMoveTo;
+    QPushButton* m_cmdMove;
+    QPushButton* m_cmdCancel;
 };

@@ -1,0 +1,6 @@
+#include "data/DataChanges.h"
+
+DataChanges& DataChanges::instance() {
+    static DataChanges changes;
+    return changes;
+}
