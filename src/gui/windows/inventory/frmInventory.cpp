@@ -67,28 +67,29 @@ frmInventory::frmInventory(QWidget* parent)
     m_hdgGrid->setFont(bold);
 
     connect(m_cboViewBy, &QComboBox::currentIndexChanged, this,
-            [this] { run([this] { cboViewBy_Click(); }); });
+            [this] { run(&frmInventory::cboViewBy_Click); });
     connect(m_lstViewValues, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
-            run([this] { lstViewValues_Click(); });
+            run(&frmInventory::lstViewValues_Click);
     });
-    connect(m_cmdNew, &QPushButton::clicked, this, [this] { run([this] { cmdNew_Click(); }); });
-    connect(m_cmdEdit, &QPushButton::clicked, this, [this] { run([this] { cmdEdit_Click(); }); });
+    connect(m_cmdNew, &QPushButton::clicked, this, [this] { run(&frmInventory::cmdNew_Click); });
+    connect(m_cmdEdit, &QPushButton::clicked, this, [this] { run(&frmInventory::cmdEdit_Click); });
     connect(m_cmdDelete, &QPushButton::clicked, this,
-            [this] { run([this] { cmdDelete_Click(); }); });
+            [this] { run(&frmInventory::cmdDelete_Click); });
     connect(m_lvwItems, &GridView::selectedRowChanged, this,
             &frmInventory::lvwItems_SelectionChanged);
     connect(m_lvwItems, &GridView::doubleClicked, this,
-            [this] { run([this] { lvwItems_DblClick(); }); });
+            [this] { run(&frmInventory::lvwItems_DblClick); });
 
     const DataChanges* changes = &DataChanges::instance();
-    connect(changes, &DataChanges::itemsChanged, this, [this] { run([this] { itemsChanged(); }); });
+    connect(changes, &DataChanges::itemsChanged, this,
+            [this] { run(&frmInventory::itemsChanged); });
     connect(changes, &DataChanges::listChanged, this,
-            [this](DataChanges::List list) { run([this, list] { listChanged(list); }); });
+            [this](DataChanges::List list) { RunCommand(this, [&] { listChanged(list); }); });
 }
 
-void frmInventory::run(const std::function<void()>& command) {
-    RunCommand(this, command);
+void frmInventory::run(void (frmInventory::*command)()) {
+    RunCommand(this, [this, command] { (this->*command)(); });
 }
 
 QString frmInventory::viewByText() const {

@@ -3,7 +3,6 @@
 #include "app/ListPanelWindow.h"
 #include "data/DataChanges.h"
 
-#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -56,7 +55,7 @@ private:
     void itemsChanged();
     void listChanged(DataChanges::List list);
     // Runs a command so that an engine error is shown and the window goes on.
-    void run(const std::function<void()>& command);
+    void run(void (frmInventory::*command)());
 
     QLabel* m_lblViewDataBy;
     QComboBox* m_cboViewBy;
