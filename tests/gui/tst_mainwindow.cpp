@@ -1,6 +1,6 @@
-// The main window: its commands and their state, the status bar and its timer, the switching of
-// tool windows, the Edit menu and copy commands dispatched to the tool window on display, engine
-// errors during a command, help, the web site, Options and About.
+// The main window: its commands by name and their state, the status bar and its timer, the
+// switching of tool windows, the Edit menu and copy commands dispatched to the tool window on
+// display, engine errors during a command, help, the web site, Options and About.
 
 #include "GuiTest.h"
 
@@ -46,9 +46,29 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandsWaitForTheirWindows() {
+    // Every command name the code uses finds its menu item or button, and every menu item and
+    // button has its name among them; the commands of windows still to come wait for them.
+    void commandsByName() {
         GuiApp app;
         frmMain& main = *app.main;
+        QStringList names;
+        for (const QLatin1String name : MenuItem::All) {
+            QVERIFY2(main.menuItem(name), name.data());
+            QCOMPARE(main.menuItem(name)->objectName(), QString(name));
+            names << name;
+        }
+        for (const QLatin1String key : ToolbarButton::All) {
+            QVERIFY2(main.toolbarButton(key), key.data());
+            names << key;
+        }
+        for (const QAction* action : main.findChildren<QAction*>()) {
+            const QString name = action->objectName();
+            if (name.startsWith("mnu") && name.contains('_') && !action->isSeparator())
+                QVERIFY2(names.contains(name), qPrintable(name));
+            if (action->property("key").isValid())
+                QVERIFY2(names.contains(action->property("key").toString()), qPrintable(name));
+        }
+
         QVERIFY(!main.menuItem("XXXXXXXX")->isVisible());
         for (const char* key : {"Search", "Reports", "Graphs"}) {
             const bool arrived = main.hasToolWindow(key);
@@ -64,36 +84,11 @@ private slots:
         QVERIFY(main.menuItem("mnuTools_Reports")->isEnabled());
 
         QCOMPARE(main.statusBar()->findChild<QLabel*>("stbMain_Date")->text(),
-                 DateText::shortDate(QDate::currentDate()));
+                 DateText::shortDate(Clock::today()));
         main.resize(300, 200);
         QVERIFY(main.width() >= 640 && main.height() >= 480);
         main.runMenuCommand("XXXXXXXX");
         QVERIFY(main.splash()->isVisible());
-    }
-
-    // Every command name the code uses finds its menu item or button, and every menu item and
-    // button has its name among them.
-    void commandNamesFindTheirControls() {
-        GuiApp app;
-        frmMain& main = *app.main;
-        QStringList names;
-        for (const QLatin1String name : MenuItem::All) {
-            QVERIFY2(main.menuItem(name), name.data());
-            QCOMPARE(main.menuItem(name)->objectName(), QString(name));
-            names << name;
-        }
-        for (const QLatin1String key : ToolbarButton::All) {
-            QVERIFY2(main.toolbarButton(key), key.data());
-            names << key;
-        }
-        for (const QAction* action : main.findChildren<QAction*>()) {
-            const QString name = action->objectName();
-            const bool command = name.startsWith("mnu") && name.contains('_');
-            if (command && !action->isSeparator())
-                QVERIFY2(names.contains(name), qPrintable(name));
-            if (action->property("key").isValid())
-                QVERIFY2(names.contains(action->property("key").toString()), qPrintable(name));
-        }
     }
 
     void statusMessageClearedByTheTimer() {
@@ -114,7 +109,11 @@ private slots:
     // (The Edit menu and copy commands reaching the window on display, and engine errors
     // during a command, are tested through the inventory and collections windows.)
     void toolWindowsSwitchOneAtATime() {
-        GuiApp app({}, registerReports);
+        const auto seed = [](const dvData& data) {
+            runSqlite(data.Path(), "INSERT INTO tblItem (ItemNM, TypeTX, LocationTX) "
+                                   "VALUES ('Anvil', 'Tools', 'Garage')");
+        };
+        GuiApp app(seed, registerReports);
         frmMain& main = *app.main;
         QPointer<ToolWindow> first = main.toolWindow();
         QCOMPARE(first->formName(), QString("frmInventory"));
@@ -128,17 +127,25 @@ private slots:
         emit DataChanges::instance().databaseReplaced();
         QTRY_VERIFY(!first);
         QCOMPARE(main.toolWindow()->formName(), QString("frmInventory"));
+
+        // What a window switched on is off again once it goes.
+        main.toolWindow()->grid()->selectRow(0);
+        QVERIFY(main.menuItem("mnuEdit_Copy")->isEnabled());
         main.menuItem("mnuTools_Collections")->trigger();
         QCOMPARE(main.toolWindow()->formName(), QString("frmCollections"));
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
-
-        // A window without items takes no item, copy or sort command, even run directly.
+        QVERIFY(!main.menuItem("mnuEdit_MoveLocation")->isVisible());
         main.menuItem("mnuTools_Reports")->trigger();
         QCOMPARE(gCurrentWindow(), QString("frmReports"));
         QCOMPARE(main.windowTitle(), QString("Qelto Domivo- Reports"));
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
-        QVERIFY(!main.toolbarButton("Sort")->isEnabled() &&
-                !main.menuItem("mnuEdit_New")->isEnabled());
+        const char* editItems[] = {"mnuEdit_New",  "mnuEdit_Edit",     "mnuEdit_Delete",
+                                   "mnuEdit_Copy", "mnuEdit_CopyGrid", "mnuEdit_MoveLocation"};
+        for (const char* name : editItems)
+            QVERIFY2(!main.menuItem(name)->isEnabled() && main.menuItem(name)->isVisible(), name);
+        for (const char* key : {"Sort", "CopyItem", "CopyGrid", "MoveLocation"})
+            QVERIFY2(!main.toolbarButton(key)->isEnabled(), key);
+        // A window without items takes no item, copy or sort command, even run directly.
         QGuiApplication::clipboard()->setText("kept");
         for (const char* name :
              {"mnuEdit_New", "mnuEdit_Edit", "mnuEdit_Delete", "mnuEdit_Copy", "mnuEdit_CopyGrid"})
@@ -149,6 +156,9 @@ private slots:
         // The tool window fills the frame, also after a resize.
         main.resize(1100, 760);
         QTRY_COMPARE(main.toolWindow()->size(), main.mdiArea()->viewport()->size());
+        main.CloseToolWindows();
+        QCOMPARE(main.windowTitle(), QString("Qelto Domivo"));
+        QCOMPARE(gCurrentWindow(), QString());
     }
 
     void helpAndWebSite() {
