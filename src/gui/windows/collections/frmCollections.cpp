@@ -2,7 +2,6 @@
 
 #include "app/CommandNames.h"
 #include "app/Commands.h"
-#include "app/General.h"
 #include "app/Globals.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"

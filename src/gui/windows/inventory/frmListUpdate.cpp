@@ -2,7 +2,6 @@
 
 #include "app/Commands.h"
 #include "app/Globals.h"
-#include "app/frmMain.h"
 #include "data/DataChanges.h"
 #include "dialogs/InputBoxes.h"
 #include "dialogs/MessageBoxes.h"

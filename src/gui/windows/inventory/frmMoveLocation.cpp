@@ -3,7 +3,6 @@
 #include "app/Commands.h"
 #include "app/General.h"
 #include "app/Globals.h"
-#include "app/frmMain.h"
 #include "data/DataChanges.h"
 #include "dialogs/MessageBoxes.h"
 #include "widgets/NamedWidgets.h"
