@@ -2,12 +2,11 @@
 
 #include "app/AppPaths.h"
 #include "app/General.h"
-#include "data/ConnectionString.h"
+#include "data/DatabaseCheck.h"
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/dvData.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
 QString CliContext::dataFolder() const {
@@ -16,10 +15,11 @@ QString CliContext::dataFolder() const {
 
 void CliContext::openDatabase(dvData& data) const {
     const QString file = AppPaths::databaseFile(dataFolder());
-    if (!QFileInfo::exists(file))
+    const DatabaseCheck check = DatabaseCheck::examine(file);
+    if (check.verdict() == DatabaseCheck::Verdict::Missing)
         throw DbError(QStringLiteral("no database at %1 (domivo-cli init creates one)").arg(file));
-    if (!dvData::ValidDatabase(ConnectionString::forFile(file)))
-        throw DbError(QStringLiteral("not a valid Domivo database: %1").arg(file));
+    if (!check.isValid())
+        throw DbError(check.message());
     data.setPath(file);
 }
 
@@ -49,9 +49,11 @@ const QVector<CliCommand>& cliCommands() {
          QStringLiteral("Create (when missing) and seed the database; print its path and the "
                         "lookup table counts."),
          runInit},
-        {QStringLiteral("check"), QStringLiteral("[--backup] [FILE]"),
+        {QStringLiteral("check"), QStringLiteral("[--backup] [--full] [FILE]"),
          QStringLiteral("Check that FILE (default: the data folder's database) is a valid "
-                        "database, or with --backup a valid backup file."),
+                        "database, or with --backup a valid backup file: its tables, starting "
+                        "rows and PRAGMA quick_check; with --full also PRAGMA integrity_check "
+                        "and foreign_key_check."),
          runCheck},
         {QStringLiteral("items"),
          QStringLiteral("[--type T | --location L | --manufacturer M | --purchase-date DATE]"),
