@@ -16,12 +16,19 @@ Statement::Statement(sqlite3* db, const QString& sql, const QVariantList& params
     , m_sql(sql) {
     qCDebug(lcSql).noquote() << sql << params;
     prepare();
-    if (sqlite3_bind_parameter_count(m_stmt) != params.size())
-        throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
-                          .arg(sqlite3_bind_parameter_count(m_stmt))
-                          .arg(params.size()));
-    for (int i = 0; i < params.size(); ++i)
-        bind(i + 1, params[i]);
+    // A constructor that throws runs no destructor: the prepared statement is finalised here,
+    // or its connection could never be closed.
+    try {
+        if (sqlite3_bind_parameter_count(m_stmt) != params.size())
+            throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
+                              .arg(sqlite3_bind_parameter_count(m_stmt))
+                              .arg(params.size()));
+        for (int i = 0; i < params.size(); ++i)
+            bind(i + 1, params[i]);
+    } catch (...) {
+        sqlite3_finalize(m_stmt);
+        throw;
+    }
 }
 
 Statement::Statement(sqlite3* db, const QString& sql, BindLater)
