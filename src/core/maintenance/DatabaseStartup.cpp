@@ -24,7 +24,9 @@ DatabaseStartup::Result DatabaseStartup::open(dvData& data, const QString& file)
         dvData::UpdateDatabaseToVersion1_2(data.connString());
         return {Outcome::Ready, QString()};
     } catch (const DbError& error) {
-        return {Outcome::Failed, error.message()};
+        return {
+            Outcome::Failed,
+            QStringLiteral("The database '%1' cannot be opened: %2").arg(file, error.message())};
     }
 }
 

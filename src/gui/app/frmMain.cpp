@@ -23,7 +23,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -189,8 +188,9 @@ std::optional<int> frmMain::MDIForm_Load() {
         // In use, unreadable, damaged: the file stays exactly as it is and nothing is offered
         // that would replace it.
         m_splash->hide();
-        showStartupFailure(QStringLiteral("The database %1 cannot be opened:\n%2")
-                               .arg(QDir::toNativeSeparators(file), opened.message));
+        showStartupFailure(
+            opened.message +
+            QStringLiteral("\n\nThe database was left as it is; the program ends now."));
         gData.reset();
         return 1;
     }
