@@ -85,7 +85,8 @@ int lock(const QString& file, const QString& kind, int milliseconds) {
     Connection connection = Connection::openFile(file);
     connection.execute(kind == QLatin1String("exclusive") ? QStringLiteral("BEGIN EXCLUSIVE")
                                                           : QStringLiteral("BEGIN IMMEDIATE"));
-    connection.execute(QStringLiteral("INSERT INTO tblLocation_Lkp VALUES ('Locked room')"));
+    connection.execute(QStringLiteral("INSERT INTO tblLocation_Lkp VALUES (?)"),
+                       {QStringLiteral("Locked room %1").arg(QCoreApplication::applicationPid())});
     say("locked");
     if (milliseconds < 0)
         for (;;)

@@ -15,11 +15,12 @@
 
 namespace {
 
-// The rows a PRAGMA check returned, one text each; {"ok"} when it found nothing.
+// The rows a PRAGMA check returned, one text each (its own line breaks made blanks, so that
+// each finding stays one line); {"ok"} when it found nothing.
 QStringList lines(const Recordset& rows) {
     QStringList texts;
     for (int row = 0; row < rows.rowCount(); ++row)
-        texts.append(rows.value(row, 0).toString());
+        texts.append(rows.value(row, 0).toString().simplified());
     return texts;
 }
 
