@@ -142,10 +142,6 @@ void Connection::setBusyTimeout(int milliseconds) {
     busyTimeout = milliseconds;
 }
 
-int Connection::busyTimeoutMs() {
-    return busyTimeout;
-}
-
 Connection::~Connection() {
     if (m_db)
         sqlite3_close_v2(m_db);

@@ -49,7 +49,6 @@ public:
 
     // How long every connection opened from now on waits for another program's lock.
     static void setBusyTimeout(int milliseconds);
-    static int busyTimeoutMs();
 
     qint64 lastInsertId() const;
     QString path() const { return m_path; }

@@ -17,7 +17,3 @@ DbError DbError::fromEngine(sqlite3* db) {
             code);
     return DbError(engineMessage, code);
 }
-
-bool DbError::isBusy() const {
-    return primaryCode() == SQLITE_BUSY || primaryCode() == SQLITE_LOCKED;
-}

@@ -22,8 +22,6 @@ public:
     int engineCode() const { return m_engineCode; }
     // The primary result code (SQLITE_BUSY for every kind of busy), or 0.
     int primaryCode() const { return m_engineCode & 0xff; }
-    // Another program holds the database locked.
-    bool isBusy() const;
 
 private:
     QString m_message;
