@@ -1,33 +1,28 @@
 #include "CliCommand.h"
 
 #include "app/AppPaths.h"
-#include "data/ConnectionString.h"
-#include "data/dvData.h"
+#include "data/DatabaseCheck.h"
 
 #include <QFileInfo>
 
 int runCheck(CliContext& context) {
     const bool backup = context.isSet(QStringLiteral("backup"));
+    const bool full = context.isSet(QStringLiteral("full"));
     QString file = context.argument(QStringLiteral("FILE"));
     if (file.isEmpty())
         file = AppPaths::databaseFile(context.dataFolder());
     file = QFileInfo(file).absoluteFilePath();
 
-    const QString connString = ConnectionString::forFile(file);
-    const bool valid = backup ? dvData::ValidBackup(connString) : dvData::ValidDatabase(connString);
-    if (valid) {
+    // What each step found, then the verdict on a line of its own.
+    const DatabaseCheck check = DatabaseCheck::examine(
+        file, full ? DatabaseCheck::Depth::Full : DatabaseCheck::Depth::Contents,
+        backup ? DatabaseCheck::Kind::Backup : DatabaseCheck::Kind::Database);
+    for (const QString& finding : check.findings())
+        context.out << finding << '\n';
+    if (check.isValid()) {
         context.out << "valid" << Qt::endl;
         return ExitCode::Ok;
     }
-    QString reason;
-    if (!QFileInfo::exists(file))
-        reason = QStringLiteral("no such file: %1").arg(file);
-    else if (backup && dvData::ValidDatabase(connString))
-        reason = QStringLiteral("not a backup file (it has no backup table): %1").arg(file);
-    else
-        reason =
-            QStringLiteral("not a valid Domivo %1: %2")
-                .arg(backup ? QStringLiteral("backup file") : QStringLiteral("database"), file);
-    context.out << "invalid: " << reason << Qt::endl;
+    context.out << check.verdictName() << ": " << check.message() << Qt::endl;
     return ExitCode::Failed;
 }

@@ -62,11 +62,15 @@ const QVector<CliCommand>& cliCommands() {
         },
         {
             .name = QStringLiteral("check"),
-            .description =
-                QStringLiteral("Check that FILE (default: the data folder's database) is "
-                               "a valid database, or with --backup a valid backup file."),
+            .description = QStringLiteral(
+                "Check that FILE (default: the data folder's database) is a valid database, or "
+                "with --backup a valid backup file: its tables, starting rows and PRAGMA "
+                "quick_check; with --full also PRAGMA integrity_check and foreign_key_check."),
             .options = {CliOption::flag(QStringLiteral("backup"),
-                                        QStringLiteral("check a backup file instead"))},
+                                        QStringLiteral("check a backup file instead")),
+                        CliOption::flag(QStringLiteral("full"),
+                                        QStringLiteral("also run the full integrity and "
+                                                       "foreign key checks"))},
             .arguments = {{.name = QStringLiteral("FILE"),
                            .description = QStringLiteral("the file to check"),
                            .optional = true}},

@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "data/ConnectionString.h"
+#include "data/DatabaseCheck.h"
 #include "data/DbError.h"
 #include "data/dvData.h"
 
@@ -40,9 +41,10 @@ QString CliContext::dataFolder() const {
 
 void CliContext::openDatabase(dvData& data) const {
     const QString file = AppPaths::databaseFile(dataFolder());
-    if (!QFileInfo::exists(file))
+    const DatabaseCheck check = DatabaseCheck::examine(file);
+    if (check.verdict() == DatabaseCheck::Verdict::Missing)
         throw DbError(QStringLiteral("no database at %1 (domivo-cli init creates one)").arg(file));
-    if (!dvData::ValidDatabase(ConnectionString::forFile(file)))
-        throw DbError(QStringLiteral("not a valid Domivo database: %1").arg(file));
+    if (!check.isValid())
+        throw DbError(check.message());
     data.setPath(file);
 }

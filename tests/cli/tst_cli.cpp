@@ -17,6 +17,10 @@ const QString itemsHeader = "ItemID\tManufacturer\tItem\tModel\tPrice\tType\tLoc
 const QString radio = "1\tZenith\tRadio\tZ1\t$1,234.50\tElectronics\tKitchen\n";
 const QString wetsuit = "2\tO'Neil\tWet suit\t\t$199.99\tSports Equipment\tGarage\n";
 
+QString lastLine(const QString& text) {
+    return text.trimmed().section('\n', -1);
+}
+
 } // namespace
 
 class CliTest : public QObject {
@@ -76,23 +80,58 @@ private slots:
         QCOMPARE(readFile(file), before);
     }
 
-    void checkTellsValidFromInvalid() {
+    void checkSaysWhatItFound() {
         QCOMPARE(cli({"check"}).exitCode, 1); // nothing there yet
         // Without --data-dir the data folder comes from the environment.
         QCOMPARE(cli({"init"}).exitCode, 0);
         QVERIFY(QFile::exists(env->databaseFile()));
         ProcessResult result = cli({"check"});
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out.trimmed(), QString("valid"));
+        QCOMPARE(result.out,
+                 QString("tables: ok\nsize: ok\nquick_check: ok\nstarting rows: ok\nvalid\n"));
+        result = cli({"check", "--full"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.endsWith("integrity_check: ok\nforeign_key_check: ok\nvalid\n"));
 
+        // Each kind of trouble by its own name; only "invalid" means the file is not ours.
         writeFile(env->filePath("notes.txt"), "not a database");
-        result = cli({"check", env->filePath("notes.txt")});
-        QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.out.startsWith("invalid: "));
-        QCOMPARE(readFile(env->filePath("notes.txt")), QByteArray("not a database"));
-
         runSqlite(env->filePath("short.mdb"), "CREATE TABLE tblItem (ItemID INTEGER);");
-        QCOMPARE(cli({"check", env->filePath("short.mdb")}).exitCode, 1);
+        QFile::copy(env->databaseFile(), env->filePath("unseeded.mdb"));
+        runSqlite(env->filePath("unseeded.mdb"), "DELETE FROM tblCollectionFieldType_LKP;");
+        QFile::copy(env->databaseFile(), env->filePath("orphan.mdb"));
+        runSqlite(env->filePath("orphan.mdb"), "PRAGMA foreign_keys = OFF; INSERT INTO tblItem "
+                                               "(ItemNM, TypeTX) VALUES ('Lamp', 'Nowhere');");
+        // The last pages cut off.
+        const QByteArray whole = readFile(env->databaseFile());
+        writeFile(env->filePath("cut.mdb"), whole.left(whole.size() - 1000));
+        QDir().mkpath(env->filePath("folder.mdb"));
+        const QList<QPair<QStringList, QString>> cases = {
+            {{"notes.txt"},
+             "invalid: '%1' is not a Domivo database: it is not an SQLite database."},
+            {{"short.mdb"},
+             "invalid: '%1' is not a Domivo database: it has no table tblCollection."},
+            {{"unseeded.mdb"},
+             "incomplete: The database '%1' is incomplete: its table "
+             "tblCollectionFieldType_LKP has 0 of the 8 field types."},
+            {{"--full", "orphan.mdb"},
+             "damaged: The database '%1' is damaged: 1 rows refer to "
+             "rows that do not exist (the first: row 1 of tblItem, in "
+             "tblType_Lkp)"},
+            {{"cut.mdb"},
+             "damaged: The database '%1' is damaged: the file ends 1000 bytes before "
+             "the end of its last page"},
+            {{"folder.mdb"}, "not a file: '%1' is not a regular file."},
+            {{"missing.mdb"}, "missing: There is no file '%1'."},
+        };
+        for (const auto& [args, verdict] : cases) {
+            const QString file = env->filePath(args.last());
+            result = cli(QStringList{"check"} + args.mid(0, args.size() - 1) + QStringList{file});
+            QVERIFY2(result.exitCode == 1 && lastLine(result.out).startsWith(verdict.arg(file)),
+                     qPrintable(result.out));
+        }
+        QCOMPARE(readFile(env->filePath("notes.txt")), QByteArray("not a database"));
+        // The orphan passes the quick check; only --full looks at the relations.
+        QCOMPARE(cli({"check", env->filePath("orphan.mdb")}).exitCode, 0);
     }
 
     void checkWithBackupWantsTheBackupTable() {
@@ -110,7 +149,7 @@ private slots:
         ProcessResult result = cli({"--help"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.contains("Usage: domivo-cli"));
-        QVERIFY(result.out.contains("check [--backup] [FILE]"));
+        QVERIFY(result.out.contains("check [--backup] [--full] [FILE]"));
         result = cli({"--version"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.startsWith("domivo-cli 1."));

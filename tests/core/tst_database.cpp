@@ -1,14 +1,23 @@
-// The database context: creating, recognising, copying and upgrading whole database files.
+// The database context: creating, recognising, copying and upgrading whole database files, and
+// the start-up's handling of a file that is not ours. A file is never taken for "not ours"
+// because it is busy, locked, unreadable or holds an interrupted write.
 
 #include "TestEnvironment.h"
 
+#include "app/Settings.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "data/DatabaseCheck.h"
 #include "data/DbError.h"
+#include "data/SqlFragment.h"
+#include "maintenance/DatabaseStartup.h"
+#include "maintenance/StagedDatabase.h"
 #include "types/Currency.h"
 
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class DatabaseTest : public QObject {
     Q_OBJECT
@@ -22,7 +31,10 @@ class DatabaseTest : public QObject {
 
 private slots:
     void init() { env = std::make_unique<TestEnvironment>(); }
-    void cleanup() { env.reset(); }
+    void cleanup() {
+        Connection::setBusyTimeout(Connection::DefaultBusyTimeoutMs);
+        env.reset();
+    }
 
     void settingThePathCreatesAMissingFileOnly() {
         // Spaces and a semicolon in the path survive the connection string.
@@ -79,6 +91,106 @@ private slots:
         QVERIFY(!dvData::ValidDatabase(conn("short.mdb")));
     }
 
+    void anInterruptedWriteIsRolledBackNotTakenForInvalid() {
+        TestDatabase db;
+        leaveInterruptedWrite(db.databaseFile());
+        QVERIFY(QFileInfo(db.databaseFile() + "-journal").size() > 0);
+        QVERIFY(dvData::ValidDatabase(db.data.connString()));
+        QVERIFY(!QFile::exists(db.databaseFile() + "-journal"));
+        QCOMPARE(db.sql("SELECT count(*) FROM tblItem; PRAGMA integrity_check;"),
+                 QString("0\nok\n"));
+    }
+
+    void troubleIsNamedAndTheFileLeftAlone() {
+        TestDatabase db;
+        const QString file = db.databaseFile();
+        const QByteArray before = readFile(file);
+        Connection::setBusyTimeout(100);
+        {
+            // Another program keeps the database locked beyond the busy timeout.
+            Connection holder = Connection::openFile(file);
+            holder.execute("BEGIN EXCLUSIVE");
+            const DatabaseCheck check = DatabaseCheck::examine(file);
+            QCOMPARE(check.verdict(), DatabaseCheck::Verdict::InUse);
+            QCOMPARE(check.message(), QString("The database '%1' is in use by another program "
+                                              "(database is locked).")
+                                          .arg(file));
+            try {
+                db.data.Inventory().Item().ItemType().AddAll({"Hats"});
+                QFAIL("a write went through a lock");
+            } catch (const DbError& error) {
+                QCOMPARE(error.message(),
+                         QString("The database is in use by another program (database is "
+                                 "locked)."));
+            }
+        }
+        QCOMPARE(readFile(file), before);
+
+        // A FIFO would keep the engine waiting for a writer forever.
+        const QString fifo = env->filePath("Domivo.fifo");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(DatabaseCheck::examine(fifo).verdict(), DatabaseCheck::Verdict::NotAFile);
+        QVERIFY_THROWS_EXCEPTION(DbError, Connection::openFile(fifo));
+
+        if (::geteuid() == 0)
+            QSKIP("the superuser may read any file");
+        QFile::setPermissions(file, QFileDevice::WriteOwner);
+        const DatabaseCheck refused = DatabaseCheck::examine(file);
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(refused.verdict(), DatabaseCheck::Verdict::NoAccess);
+        QVERIFY(refused.message().contains("Permission denied"));
+    }
+
+    void creationsArePublishedWhole() {
+        const QString file = env->filePath("Domivo.mdb");
+        // What a creation killed in another process left, a copy under way in this one, and a
+        // file of the user's that merely looks alike.
+        const QString dead = file + ".2147483646-1.partial";
+        const QString underWay = QString("Domivo.mdb.%1-99.partial").arg(::getpid());
+        writeFile(dead, "half");
+        writeFile(dead + "-journal", "half");
+        writeFile(env->filePath(underWay), "under way");
+        writeFile(file + ".partial", "mine");
+        dvData data;
+        data.setPath(file);
+        QVERIFY(dvData::ValidDatabase(data.connString()));
+        QCOMPARE(QDir(env->root()).entryList(QDir::Files),
+                 QStringList({"Domivo.mdb", underWay, "Domivo.mdb.partial"}));
+
+        // A file that appears under the destination's name while another is built is kept.
+        const QString race = env->filePath("race.mdb");
+        StagedDatabase staged(race);
+        writeFile(staged.path(), "built");
+        writeFile(race, "theirs");
+        QVERIFY(!staged.publishNew());
+        QCOMPARE(readFile(race), QByteArray("theirs"));
+        QVERIFY(!QFile::exists(staged.path()));
+    }
+
+    void rebuildKeepsTheOldFileAndReplacesItInOneStep() {
+        const QString file = env->databaseFile();
+        const QString bad = env->dataFolder() + "/Domivo.bad";
+        runSqlite(file, "CREATE TABLE recipes (name TEXT); INSERT INTO recipes VALUES ('soup');");
+        const QByteArray old = readFile(file);
+        // The journal of an older copy would be taken for the new copy's own.
+        writeFile(bad + "-journal", "older damage");
+        Settings::setText(SettingKeys::LastBackup, "2001-01-01");
+        dvData data;
+        const DatabaseStartup::Result opened = DatabaseStartup::open(data, file);
+        QCOMPARE(opened.outcome, DatabaseStartup::Outcome::NotValid);
+        QCOMPARE(
+            opened.message,
+            QString("'%1' is not a Domivo database: it has no table tblCollection.").arg(file));
+
+        QCOMPARE(DatabaseStartup::rebuild(data).outcome, DatabaseStartup::Outcome::Ready);
+        QCOMPARE(readFile(bad), old);
+        QVERIFY(!QFile::exists(bad + "-journal"));
+        QVERIFY(DatabaseCheck::examine(file, DatabaseCheck::Depth::Contents).isValid());
+        QCOMPARE(Settings::text(SettingKeys::LastBackup), storedToday());
+        QCOMPARE(QDir(env->dataFolder()).entryList(QDir::Files),
+                 QStringList({"Domivo.bad", "Domivo.mdb"}));
+    }
+
     void backupsAreDatabasesWithTheBackupTable() {
         dvData::CreateDatabase(conn("live.mdb"), false);
         dvData::CreateDatabase(conn("backup.DVB"), true);
@@ -131,6 +243,34 @@ private slots:
         // New identifiers continue after the copied ones.
         Connection(conn("copy.mdb")).execute("INSERT INTO tblItem (ItemNM) VALUES ('Rug')");
         QCOMPARE(count(conn("copy.mdb"), "SELECT max(ItemID) FROM tblItem"), 13);
+    }
+
+    void copyTakesColumnNamesFromItsOwnSchemaOnly() {
+        TestDatabase db;
+        // A file that passes as a database, with a column name that would end the statement
+        // it is put in and start another.
+        QFile::copy(db.databaseFile(), env->filePath("crafted.mdb"));
+        runSqlite(env->filePath("crafted.mdb"),
+                  "ALTER TABLE tblItem RENAME COLUMN CommentsTX TO "
+                  "\"x\"\") VALUES (1); DROP TABLE tblType_Lkp; --\";");
+        QVERIFY(dvData::ValidDatabase(conn("crafted.mdb")));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 dvData::Copy(conn("copy.DVB"), conn("crafted.mdb"), true));
+        // Nor does a source that is missing leave an empty backup behind.
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 dvData::Copy(conn("copy.DVB"), conn("missing.mdb"), true));
+        QCOMPARE(QDir(env->root()).entryList({"copy.DVB*"}), QStringList());
+    }
+
+    void textsWithANulCharacterAreRefused() {
+        TestDatabase db;
+        const QString name = QString("Gar") + QChar(0) + "age";
+        QVERIFY(!db.data.Inventory().Item().Location().Add(name));
+        QVERIFY_THROWS_EXCEPTION(DbError, db.data.Collection().Add(name, QString()));
+        QVERIFY_THROWS_EXCEPTION(DbError, SqlFragment::quoteIdentifier(name));
+        QCOMPARE(db.sql("SELECT count(*) FROM tblLocation_Lkp; SELECT count(*) FROM "
+                        "tblCollection;"),
+                 QString("23\n0\n"));
     }
 
     void createAndCopyNeverOverwriteAFile() {

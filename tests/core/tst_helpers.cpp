@@ -6,10 +6,12 @@
 
 #include "app/General.h"
 #include "app/Settings.h"
+#include "data/DbError.h"
 #include "types/Currency.h"
 #include "types/DateText.h"
 
 #include <QFile>
+#include <limits>
 
 using namespace General;
 
@@ -74,6 +76,11 @@ private slots:
         QTest::newRow("largest") << "922337203685477" << false << true;
         QTest::newRow("too large") << "922337203685478" << false << false;
         QTest::newRow("trailing point") << "12." << false << true;
+        // The check reads amounts with the grammar that stores them.
+        QTest::newRow("two dollars") << "$$1" << true << false;
+        QTest::newRow("leading zeros") << "0010000000000000" << false << true;
+        QTest::newRow("largest, with cents") << "922337203685477.01" << false << false;
+        QTest::newRow("twenty digits") << "99999999999999999999" << false << false;
     }
     void money() {
         QFETCH(QString, text);
@@ -103,6 +110,43 @@ private slots:
         QCOMPARE(FieldValueText("12.5", 7), QString("$12.50"));
         QCOMPARE(FieldValueText("$12.50", 7), QString("$12.50"));
         QCOMPARE(FieldValueText("anything", 9), QString());
+    }
+
+    void amountsAtTheEdgesOfTheRange() {
+        const Currency largest = Currency::fromUnits(std::numeric_limits<qint64>::max());
+        const Currency smallest = Currency::fromUnits(std::numeric_limits<qint64>::min());
+        QCOMPARE(Currency::parse("922337203685477.5807"), largest);
+        QCOMPARE(Currency::parse("-922,337,203,685,477.5808"), smallest);
+        for (const char* outside : {"922337203685477.5808", "922337203685477.9999",
+                                    "-922337203685477.5809", "99999999999999999999"})
+            QVERIFY2(!Currency::parse(outside), outside);
+        QCOMPARE(largest.format("$#,##0.00"), QString("$922,337,203,685,477.58"));
+        QCOMPARE(smallest.format("$#,##0.00"), QString("-$922,337,203,685,477.58"));
+        QCOMPARE(smallest.format("0"), QString("-922337203685478"));
+        QCOMPARE(smallest.toString(), QString("-922337203685477.5808"));
+        QCOMPARE(FormatPrice(QVariant::fromValue(largest), true), QString("$922337203685477.58"));
+
+        // Nothing from outside the range, or from a number that is not finite, wraps around.
+        const double infinity = std::numeric_limits<double>::infinity();
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        for (double value : {1e300, -1e300, infinity, nan, 1e15})
+            QVERIFY2(!Currency::fromDouble(value), qPrintable(QString::number(value)));
+        QVERIFY(!Currency::fromRealUnits(9.3e18));
+        QCOMPARE(Currency::fromRealUnits(-9223372036854775808.0), smallest);
+        QVERIFY(!Currency::tryFromWhole(std::numeric_limits<qint64>::max() / 1000));
+        QVERIFY(!largest.percentOf(200) && !largest.percentOf(infinity));
+        QVERIFY(!Currency::fromWhole(1).percentOf(nan));
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, largest + Currency::fromUnits(1));
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, smallest - Currency::fromUnits(1));
+        QVERIFY(!ToCurrency(QVariant(1e300)));
+        QCOMPARE(FormatPrice(QVariant(1e300), true), QString("1e+300"));
+        QVERIFY(!ToCurrency(QVariant(std::numeric_limits<qint64>::max())));
+
+        // A percentage taken from the settings that leaves the range is refused, not wrapped.
+        Settings::setText(SettingKeys::ReplacePercent, "1e30");
+        QVERIFY_THROWS_EXCEPTION(DbError, ReplacementByPercent(Currency::fromWhole(10)));
+        Settings::setText(SettingKeys::ReplacePercent, "inf");
+        QCOMPARE(ReplacementByPercent(Currency::fromWhole(10)), Currency::fromWhole(10));
     }
 
     void currencyIsExact() {
@@ -142,6 +186,8 @@ private slots:
         QTest::newRow("iso") << "2026-03-04" << QDate(2026, 3, 4);
         QTest::newRow("not a date") << "soon" << QDate();
         QTest::newRow("no such day") << "2/30/2026" << QDate();
+        QTest::newRow("negative year") << "1/3/-1999" << QDate();
+        QTest::newRow("last storable year") << "12/31/9999" << QDate(9999, 12, 31);
     }
     void typedDates() {
         QFETCH(QString, text);
@@ -209,6 +255,15 @@ private slots:
         Settings::setText(SettingKeys::CompactDays, "often");
         QCOMPARE(Settings::integer(SettingKeys::CompactDays, 0), 0);
         QCOMPARE(Settings::text(SettingKeys::CompactDays), QString("often"));
+        // Hand-edited values beyond what the program writes are not wrapped around.
+        for (const char* text : {"4294967297", "-3e9", "inf", "nan"}) {
+            Settings::setText(SettingKeys::CompactDays, text);
+            QCOMPARE(Settings::integer(SettingKeys::CompactDays, 7), 7);
+        }
+        for (const char* text : {"inf", "nan"}) {
+            Settings::setText(SettingKeys::ReplacePercent, text);
+            QCOMPARE(Settings::number(SettingKeys::ReplacePercent, 100), 100.0);
+        }
     }
 };
 

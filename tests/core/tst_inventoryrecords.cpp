@@ -3,6 +3,7 @@
 
 #include "TestEnvironment.h"
 
+#include "app/General.h"
 #include "data/DbError.h"
 #include "data/SqlFragment.h"
 #include "data/dvData.h"
@@ -39,6 +40,28 @@ private slots:
              {std::pair{0, "$1,234.50"}, {1, "$1,235"}, {2, "$1,234.50"}})
             QCOMPARE(store.items().ListMainGrid(flag, "Electronics", "", "", {}).value(0, "Price"),
                      QVariant(price));
+    }
+
+    void storedAmountsOfEveryKindAreShownAsTheyAre() {
+        // Amounts no version of the program writes (the extremes of the 64-bit count, a REAL
+        // beyond it, text), as a hand-edited or foreign file may hold them.
+        Store store(false);
+        store.sql("PRAGMA ignore_check_constraints = ON; INSERT INTO tblItem (ItemID, ItemNM, "
+                  "PurchasePriceAM) VALUES (1, 'max', 9223372036854775807), "
+                  "(2, 'min', -9223372036854775808), (3, 'real', 1e300), (4, 'text', 'abc'), "
+                  "(5, 'small real', 125000.4)");
+        const Recordset grid = store.items().ListMainGrid(0, "", "", "", {});
+        QStringList prices;
+        for (int row = 0; row < grid.rowCount(); ++row)
+            prices << grid.value(row, "Price").toString();
+        QCOMPARE(prices, QStringList({"$922,337,203,685,477.58", "-$922,337,203,685,477.58",
+                                      "1e+300", "$12.50", "abc"}));
+        QStringList shown;
+        for (qint64 id = 1; id <= 5; ++id)
+            shown << General::FormatPrice(store.items().Retrieve(id).value(0, "PurchasePriceAM"),
+                                          true);
+        QCOMPARE(shown, QStringList({"$922337203685477.58", "$-922337203685477.58", "1e+300", "abc",
+                                     "$12.50"}));
     }
 
     void addStoresStorageForms() {

@@ -7,6 +7,7 @@
 #include "app/Clock.h"
 #include "app/ToolWindow.h"
 #include "app/frmSplash.h"
+#include "data/Connection.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -137,6 +138,38 @@ private slots:
         QCOMPARE(prompts.boxes().last().icon, QMessageBox::Critical);
         QCOMPARE(readFile(env.databaseFile()), Notes);
         QVERIFY(!gData);
+    }
+
+    void troubleOtherThanAForeignFileIsNamedNeverOfferedForRebuilding() {
+        GuiTestEnvironment env;
+        dvData().setPath(env.databaseFile());
+        const QByteArray before = readFile(env.databaseFile());
+        // Another program holds the database locked beyond the busy timeout (shortened here).
+        Connection::setBusyTimeout(100);
+        Connection holder = Connection::openFile(env.databaseFile());
+        holder.execute("BEGIN EXCLUSIVE");
+        ScriptedPrompts prompts;
+        prompts.answerMessage(QMessageBox::Ok, "is in use by another program (database is locked)");
+        frmMain window(env.dataFolder());
+        QCOMPARE(window.MDIForm_Load(), std::optional<int>(1));
+        Connection::setBusyTimeout(Connection::DefaultBusyTimeoutMs);
+
+        QCOMPARE(prompts.boxes().size(), 1);
+        QCOMPARE(prompts.boxes().first().icon, QMessageBox::Critical);
+        QCOMPARE(readFile(env.databaseFile()), before);
+        QVERIFY(!QFile::exists(env.dataFolder() + "/Domivo.bad"));
+        QVERIFY(!gData && !window.isVisible());
+    }
+
+    void anInterruptedWriteIsRolledBackWithoutAQuestion() {
+        GuiTestEnvironment env;
+        dvData().setPath(env.databaseFile());
+        leaveInterruptedWrite(env.databaseFile());
+        ScriptedPrompts prompts;
+        frmMain window(env.dataFolder());
+        QCOMPARE(window.MDIForm_Load(), std::nullopt);
+        QVERIFY(prompts.boxes().isEmpty());
+        QCOMPARE(runSqlite(env.databaseFile(), "SELECT count(*) FROM tblItem"), QString("0\n"));
     }
 
     void reminders_data() {

@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/Clock.h"
 #include "app/Settings.h"
+#include "data/Connection.h"
 #include "types/DateText.h"
 
 #include <QDir>
@@ -58,6 +59,27 @@ QProcessEnvironment TestEnvironment::processEnvironment() const {
 
 QString TestDatabase::sql(const QString& statement) const {
     return runSqlite(databaseFile(), statement);
+}
+
+void leaveInterruptedWrite(const QString& databaseFile) {
+    const QString journal = databaseFile + QStringLiteral("-journal");
+    {
+        Connection writer = Connection::openFile(databaseFile);
+        // A small cache makes the engine write changed pages into the file before the commit.
+        writer.execute(QStringLiteral("PRAGMA cache_size = 10"));
+        writer.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        for (int i = 0; i < 200; ++i)
+            writer.execute(QStringLiteral("INSERT INTO tblItem (ItemNM, CommentsTX) VALUES (?, ?)"),
+                           {QStringLiteral("Unfinished"), QString(2000, QLatin1Char('x'))});
+        // The files as they are at this moment are what a kill would leave.
+        QVERIFY(QFile::copy(databaseFile, databaseFile + QStringLiteral(".killed")));
+        QVERIFY(QFile::copy(journal, journal + QStringLiteral(".killed")));
+        writer.execute(QStringLiteral("ROLLBACK"));
+    }
+    QFile::remove(databaseFile);
+    QFile::remove(journal);
+    QVERIFY(QFile::rename(databaseFile + QStringLiteral(".killed"), databaseFile));
+    QVERIFY(QFile::rename(journal + QStringLiteral(".killed"), journal));
 }
 
 QString storedToday() {

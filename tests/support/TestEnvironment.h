@@ -43,6 +43,11 @@ public:
     dvData data;
 };
 
+// Leaves a database as a writer killed in the middle of a transaction leaves it: pages of the
+// unfinished change written into the file, and the journal that undoes them beside it. The
+// change adds items named "Unfinished"; once the engine has rolled it back, none is left.
+void leaveInterruptedWrite(const QString& databaseFile);
+
 // Today's date in the storage form of dates ("yyyy-MM-dd").
 QString storedToday();
 

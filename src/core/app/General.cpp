@@ -1,6 +1,7 @@
 #include "app/General.h"
 
 #include "app/Settings.h"
+#include "data/DbError.h"
 #include "records/colFieldType.h"
 #include "types/DateText.h"
 
@@ -129,20 +130,14 @@ bool IsWholeNumber(const QVariant& value) {
 }
 
 bool IsValidMoney(const QVariant& value, bool allowDollar) {
-    QString text = value.toString().trimmed();
-    if (allowDollar && text.startsWith(QLatin1Char('$')))
-        text.remove(0, 1);
-    const auto number = ParseNumber(text);
-    if (!number)
+    // The same grammar that reads the amount when it is stored, so that whatever passes here
+    // can be saved; at most two decimals, not negative, and within the whole units a user may
+    // enter.
+    const auto amount = Currency::parse(value.toString(), allowDollar, 2);
+    if (!amount)
         return false;
-    if (text.contains(QLatin1Char('$')) && !allowDollar)
-        return false;
-    if (*number < 0)
-        return false;
-    const int point = int(text.indexOf(QLatin1Char('.')));
-    if (point >= 0 && text.mid(point + 1).trimmed().size() > 2)
-        return false;
-    return std::fabs(*number) <= double(Currency::MaxWholeUnits);
+    const Currency largest = Currency::fromUnits(Currency::MaxWholeUnits * Currency::Scale);
+    return *amount >= Currency() && *amount <= largest;
 }
 
 std::optional<Currency> ToCurrency(const QVariant& value) {
@@ -155,13 +150,24 @@ std::optional<Currency> ToCurrency(const QVariant& value) {
     case QMetaType::LongLong:
     case QMetaType::Short:
     case QMetaType::UInt:
-        return Currency::fromWhole(value.toLongLong());
+        return Currency::tryFromWhole(value.toLongLong());
     case QMetaType::Double:
     case QMetaType::Float:
         return Currency::fromDouble(value.toDouble());
     default:
         return Currency::parse(value.toString());
     }
+}
+
+Currency ReplacementByPercent(Currency purchase) {
+    const double percent = Settings::number(SettingKeys::ReplacePercent, 100);
+    const auto replacement = purchase.percentOf(percent);
+    if (!replacement)
+        throw DbError(QStringLiteral("The replacement price, %1 percent of %2, is outside the "
+                                     "range of amounts.")
+                          .arg(QString::number(percent, 'g', 15),
+                               purchase.format(QStringLiteral("$#,##0.00"))));
+    return *replacement;
 }
 
 QString FormatPrice(const QVariant& value, bool withDollar) {

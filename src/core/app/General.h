@@ -41,11 +41,17 @@ bool IsNumeric(const QVariant& value);
 // True for a number without a fractional part that fits a 32-bit integer.
 bool IsWholeNumber(const QVariant& value);
 // True for a non-negative amount with at most two decimals and at most 922337203685477 whole
-// units; a leading "$" only when allowDollar.
+// units; a leading "$" only when allowDollar. The text is read by Currency::parse, so an
+// amount that passes is one the record classes store.
 bool IsValidMoney(const QVariant& value, bool allowDollar);
 // The amount a value stands for (a Currency, a number or an amount typed as text); nullopt for
-// Null, the empty text and anything that is not an amount.
+// Null, the empty text, anything that is not an amount and amounts outside the range.
 std::optional<Currency> ToCurrency(const QVariant& value);
+
+// The replacement price computed from a purchase price as the "Replace Percent" setting says
+// (100 when it is missing or not a number). Throws DbError when the result is outside the range
+// of amounts, so that the item is not stored with some other price.
+Currency ReplacementByPercent(Currency purchase);
 
 // An amount as "0.00", or "0" when the "Round Prices" setting is 1, led by "$" when withDollar.
 // Null and the empty text give "".

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -25,17 +26,23 @@ QString text(SettingKey key, const QString& defaultValue) {
 }
 
 int integer(SettingKey key, int defaultValue) {
-    bool ok = false;
-    const double value = text(key).trimmed().toDouble(&ok);
-    if (!ok)
+    // A hand-edited value beyond the range of int is not a number of days or a switch the
+    // program wrote; it gets the default rather than whatever it would wrap around to.
+    const double value = number(key, std::numeric_limits<double>::quiet_NaN());
+    if (std::isnan(value))
         return defaultValue;
-    return int(std::lround(value));
+    const double rounded = std::round(value);
+    if (rounded < double(std::numeric_limits<int>::min()) ||
+        rounded > double(std::numeric_limits<int>::max()))
+        return defaultValue;
+    return int(rounded);
 }
 
 double number(SettingKey key, double defaultValue) {
     bool ok = false;
     const double value = text(key).trimmed().toDouble(&ok);
-    return ok ? value : defaultValue;
+    // "inf" and "nan" read as numbers, but no setting means either.
+    return ok && std::isfinite(value) ? value : defaultValue;
 }
 
 bool contains(SettingKey key) {

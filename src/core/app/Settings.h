@@ -37,9 +37,11 @@ namespace Settings {
 inline constexpr const char* ApplicationName = "Qelto Domivo";
 
 QString text(SettingKey key, const QString& defaultValue = QString());
-// The value read as a whole number; the default when it is missing or not a number.
+// The value read as a whole number (rounded); the default when it is missing, not a number or
+// beyond the range of int.
 int integer(SettingKey key, int defaultValue);
-// The value read as a number (for instance a percentage typed as "12.5").
+// The value read as a number (for instance a percentage typed as "12.5"); the default when it
+// is missing or not a finite number.
 double number(SettingKey key, double defaultValue);
 bool contains(SettingKey key);
 

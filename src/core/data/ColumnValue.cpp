@@ -3,7 +3,6 @@
 #include "types/Currency.h"
 #include "types/DateText.h"
 
-#include <cmath>
 #include <sqlite3.h>
 
 namespace ColumnValue {
@@ -63,9 +62,10 @@ QVariant read(sqlite3_stmt* stmt, int column, Kind kind) {
     case Kind::Currency:
         if (stored == SQLITE_INTEGER)
             return QVariant::fromValue(Currency::fromUnits(sqlite3_column_int64(stmt, column)));
-        if (stored == SQLITE_FLOAT)
-            return QVariant::fromValue(
-                Currency::fromUnits(std::llround(sqlite3_column_double(stmt, column))));
+        if (stored == SQLITE_FLOAT) {
+            if (const auto amount = Currency::fromRealUnits(sqlite3_column_double(stmt, column)))
+                return QVariant::fromValue(*amount);
+        }
         break;
     case Kind::DateTime:
         if (stored == SQLITE_TEXT) {

@@ -18,6 +18,7 @@ struct SqlFragment {
 
     // A name written so that the engine reads it as one identifier whatever it holds (blanks,
     // quotes, brackets): between double quotes, every double quote doubled. Used for column
-    // aliases made from names the user chose.
+    // aliases made from names the user chose, and for names read from a file. A name holding a
+    // NUL character throws DbError.
     static QString quoteIdentifier(const QString& name);
 };

@@ -16,12 +16,19 @@ Statement::Statement(sqlite3* db, const QString& sql, const QVariantList& params
     , m_sql(sql) {
     qCDebug(lcSql).noquote() << sql << params;
     prepare();
-    if (sqlite3_bind_parameter_count(m_stmt) != params.size())
-        throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
-                          .arg(sqlite3_bind_parameter_count(m_stmt))
-                          .arg(params.size()));
-    for (int i = 0; i < params.size(); ++i)
-        bind(i + 1, params[i]);
+    // A constructor that throws runs no destructor: the prepared statement is finalised here,
+    // or its connection could never be closed.
+    try {
+        if (sqlite3_bind_parameter_count(m_stmt) != params.size())
+            throw DbError(QStringLiteral("The statement takes %1 values but was given %2.")
+                              .arg(sqlite3_bind_parameter_count(m_stmt))
+                              .arg(params.size()));
+        for (int i = 0; i < params.size(); ++i)
+            bind(i + 1, params[i]);
+    } catch (...) {
+        sqlite3_finalize(m_stmt);
+        throw;
+    }
 }
 
 Statement::Statement(sqlite3* db, const QString& sql, BindLater)
@@ -75,7 +82,12 @@ void Statement::bind(int position, const QVariant& value) {
             break;
         }
         default: {
-            const QByteArray utf8 = value.toString().toUtf8();
+            const QString text = value.toString();
+            // The engine's length() and the program's own width checks would disagree about a
+            // text cut short by a NUL, and a name holding one cannot be used as a column alias.
+            if (text.contains(QChar(0)))
+                throw DbError(QStringLiteral("A text holding a NUL character cannot be used."));
+            const QByteArray utf8 = text.toUtf8();
             rc = sqlite3_bind_text(m_stmt, position, utf8.constData(), int(utf8.size()),
                                    SQLITE_TRANSIENT);
             break;
@@ -120,5 +132,5 @@ Recordset Statement::fetchAll() {
 }
 
 void Statement::fail() const {
-    throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), sqlite3_extended_errcode(m_db));
+    throw DbError::fromEngine(m_db);
 }

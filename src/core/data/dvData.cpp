@@ -2,13 +2,15 @@
 
 #include "app/Clock.h"
 #include "data/ConnectionString.h"
+#include "data/DatabaseCheck.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
+#include "data/SqlFragment.h"
 #include "data/Statement.h"
+#include "maintenance/DatabaseFiles.h"
+#include "maintenance/StagedDatabase.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 #include <sqlite3.h>
 
 dvData::dvData()
@@ -24,9 +26,12 @@ dvData::~dvData() {
 void dvData::setPath(const QString& fileName) {
     m_path = fileName;
     m_connString = ConnectionString::forFile(fileName);
-    if (!QFileInfo::exists(fileName)) {
-        CreateDatabase(m_connString, false);
-        Initialize();
+    if (!DatabaseFiles::nameExists(fileName)) {
+        StagedDatabase staged(fileName);
+        BuildSeeded(staged);
+        // Another process may have created the database meanwhile; its file is as complete as
+        // this one would have been, and is kept.
+        staged.publishNew();
     }
 }
 
@@ -35,47 +40,44 @@ QString dvData::PhysicalPath() const {
 }
 
 bool dvData::ValidDatabase(const QString& connString) {
-    try {
-        Connection connection(connString, Connection::OpenMode::ReadOnly);
-        for (const Schema::Table& table : Schema::requiredTables()) {
-            Statement select(connection.handle(),
-                             QStringLiteral("SELECT * FROM \"%1\"").arg(table.name));
-            if (sqlite3_column_count(select.handle()) != table.columnCount)
-                return false;
-        }
-        return true;
-    } catch (const DbError&) {
-        return false;
-    }
+    return DatabaseCheck::examine(ConnectionString::dataSource(connString)).isValid();
 }
 
 bool dvData::ValidBackup(const QString& connString) {
-    if (!ValidDatabase(connString))
-        return false;
-    try {
-        Connection connection(connString, Connection::OpenMode::ReadOnly);
-        const Schema::Table& table = Schema::backupTable();
-        Statement select(connection.handle(),
-                         QStringLiteral("SELECT * FROM \"%1\"").arg(table.name));
-        return sqlite3_column_count(select.handle()) == table.columnCount;
-    } catch (const DbError&) {
-        return false;
-    }
+    return DatabaseCheck::examine(ConnectionString::dataSource(connString),
+                                  DatabaseCheck::Depth::Structure, DatabaseCheck::Kind::Backup)
+        .isValid();
 }
 
 void dvData::CreateDatabase(const QString& connString, bool addBackup) {
     const QString path = ConnectionString::dataSource(connString);
-    if (QFileInfo::exists(path))
+    if (DatabaseFiles::nameExists(path))
         throw DbError(QStringLiteral("Database '%1' already exists.").arg(path));
-    try {
-        Connection connection(connString, Connection::OpenMode::Create);
-        Transaction transaction(connection);
-        connection.executeScript(Schema::createScript(addBackup));
-        transaction.commit();
-    } catch (const DbError&) {
-        QFile::remove(path);
-        throw;
-    }
+    StagedDatabase staged(path);
+    buildSchema(staged.path(), addBackup);
+    if (!staged.publishNew())
+        throw DbError(QStringLiteral("Database '%1' already exists.").arg(path));
+}
+
+void dvData::BuildSeeded(const StagedDatabase& staged) {
+    buildSchema(staged.path(), false);
+    dvData seeding;
+    seeding.setPath(staged.path());
+    seeding.Initialize();
+    verify(staged.path(), DatabaseCheck::Depth::Contents, DatabaseCheck::Kind::Database);
+}
+
+void dvData::buildSchema(const QString& path, bool addBackup) {
+    Connection connection = Connection::openFile(path, Connection::OpenMode::Create);
+    Transaction transaction(connection);
+    connection.executeScript(Schema::createScript(addBackup));
+    transaction.commit();
+}
+
+void dvData::verify(const QString& path, DatabaseCheck::Depth depth, DatabaseCheck::Kind kind) {
+    const DatabaseCheck check = DatabaseCheck::examine(path, depth, kind);
+    if (!check.isValid())
+        throw DbError(check.message());
 }
 
 const QStringList& dvData::seedItemTypes() {
@@ -144,41 +146,76 @@ void dvData::Initialize() {
 }
 
 void dvData::Copy(const QString& toConnString, const QString& fromConnString, bool isBackup) {
-    CreateDatabase(toConnString, true);
-    Connection source(fromConnString, Connection::OpenMode::ReadOnly);
-    Connection destination(toConnString);
-    Transaction transaction(destination);
-    for (const QString& table : Schema::copyOrder())
-        CopyTable(destination, source, table);
-    if (isBackup)
-        destination.execute(QStringLiteral("INSERT INTO tblBackup (BackupDT) VALUES (?)"),
-                            {Clock::now()});
-    transaction.commit();
+    const QString sourcePath = ConnectionString::dataSource(fromConnString);
+    const QString destinationPath = ConnectionString::dataSource(toConnString);
+    // Examining the source also rolls back a write that was interrupted in it; a source that is
+    // missing or not a database leaves no destination behind.
+    const DatabaseCheck source = DatabaseCheck::examine(sourcePath);
+    if (!source.isValid())
+        throw DbError(source.message());
+    if (DatabaseFiles::nameExists(destinationPath))
+        throw DbError(QStringLiteral("Database '%1' already exists.").arg(destinationPath));
+
+    StagedDatabase staged(destinationPath);
+    buildSchema(staged.path(), true);
+    {
+        Connection from = Connection::openFile(sourcePath, Connection::OpenMode::ReadOnly);
+        // Every table is read from the same state of the source.
+        from.execute(QStringLiteral("BEGIN"));
+        Connection to = Connection::openFile(staged.path());
+        Transaction transaction(to);
+        for (const QString& table : Schema::copyOrder())
+            CopyTable(to, from, table);
+        if (isBackup)
+            to.execute(QStringLiteral("INSERT INTO tblBackup (BackupDT) VALUES (?)"),
+                       {Clock::now()});
+        transaction.commit();
+    }
+    // The copy holds what the source held, starting rows or not.
+    verify(staged.path(), DatabaseCheck::Depth::Structure, DatabaseCheck::Kind::Backup);
+    if (!staged.publishNew())
+        throw DbError(QStringLiteral("Database '%1' already exists.").arg(destinationPath));
 }
 
 void dvData::CopyTable(Connection& destination, Connection& source, const QString& table) {
-    Statement select(source.handle(), QStringLiteral("SELECT * FROM \"%1\"").arg(table));
-    sqlite3_stmt* rows = select.handle();
-    const int columns = sqlite3_column_count(rows);
+    // The columns are named as the destination, built by this program, has them: a name read
+    // from the source file never becomes part of a statement, and a source whose columns are
+    // named otherwise is refused by the engine.
+    const QString columnNames =
+        QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid");
+    const Recordset columns = destination.query(columnNames, {table});
+    const Recordset sourceColumns = source.query(columnNames, {table});
+    for (int i = 0; i < columns.rowCount(); ++i) {
+        const QString name = columns.value(i, 0).toString();
+        if (sourceColumns.rowCount() != columns.rowCount() ||
+            sourceColumns.value(i, 0).toString().compare(name, Qt::CaseInsensitive) != 0)
+            throw DbError(QStringLiteral("The table %1 of '%2' does not have the columns of a "
+                                         "Domivo database (column %3 should be %4).")
+                              .arg(table, source.path(), QString::number(i + 1), name));
+    }
     const QStringList memo = Schema::memoColumns(table);
     QStringList names;
-    QVector<bool> isMemo;
-    for (int i = 0; i < columns; ++i) {
-        names.append(QStringLiteral("\"%1\"").arg(QString::fromUtf8(sqlite3_column_name(rows, i))));
-        isMemo.append(memo.contains(QString::fromUtf8(sqlite3_column_name(rows, i))));
-    }
     QStringList placeholders;
-    for (int i = 0; i < columns; ++i)
+    QVector<bool> isMemo;
+    for (int i = 0; i < columns.rowCount(); ++i) {
+        const QString name = columns.value(i, 0).toString();
+        names.append(SqlFragment::quoteIdentifier(name));
         placeholders.append(QStringLiteral("?"));
-    Statement insert(
-        destination.handle(),
-        QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-            .arg(table, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))),
-        Statement::BindLater{});
+        isMemo.append(memo.contains(name));
+    }
+    const QString quotedTable = SqlFragment::quoteIdentifier(table);
+    const QString list = names.join(QStringLiteral(", "));
+    Statement select(source.handle(), QStringLiteral("SELECT %1 FROM %2").arg(list, quotedTable));
+    Statement insert(destination.handle(),
+                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                         .arg(quotedTable, list, placeholders.join(QStringLiteral(", "))),
+                     Statement::BindLater{});
+    sqlite3_stmt* rows = select.handle();
+    const int count = int(names.size());
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(rows)) == SQLITE_ROW) {
         sqlite3_reset(insert.handle());
-        for (int i = 0; i < columns; ++i) {
+        for (int i = 0; i < count; ++i) {
             // Values go across exactly as stored, in their storage form.
             sqlite3_value* value = sqlite3_column_value(rows, i);
             if (isMemo[i] && sqlite3_value_type(value) == SQLITE_NULL)
@@ -189,8 +226,7 @@ void dvData::CopyTable(Connection& destination, Connection& source, const QStrin
         insert.run();
     }
     if (rc != SQLITE_DONE)
-        throw DbError(QString::fromUtf8(sqlite3_errmsg(source.handle())),
-                      sqlite3_extended_errcode(source.handle()));
+        throw DbError::fromEngine(source.handle());
 }
 
 void dvData::UpdateDatabaseToVersion1_2(const QString& connString) {

@@ -28,7 +28,9 @@ Currency RecordStore::amountValue(const QVariant& value) {
         return Currency();
     const auto amount = General::ToCurrency(value);
     if (!amount)
-        throw DbError(QStringLiteral("'%1' is not an amount of money.").arg(value.toString()));
+        throw DbError(QStringLiteral("'%1' is not an amount of money from "
+                                     "-922,337,203,685,477.5808 to 922,337,203,685,477.5807.")
+                          .arg(value.toString()));
     return *amount;
 }
 

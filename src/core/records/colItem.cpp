@@ -229,7 +229,16 @@ Currency colItem::SumPrice(const QString& collection, const QString& fieldName,
                        "ON c.CollectionNM = b.CollectionNM AND c.FieldID = a.FieldID "
                        "WHERE b.CollectionNM = ? AND c.FieldNM = ? AND a.FieldValueTX = ?"),
         {collection, fieldName, value});
-    return Currency::fromUnits(sum.toLongLong());
+    // The engine refuses an integer sum that overflows; a REAL among the amounts makes the sum
+    // a REAL, which may lie beyond every amount.
+    if (sum.isNull())
+        return Currency();
+    if (sum.typeId() != QMetaType::Double)
+        return Currency::fromUnits(sum.toLongLong());
+    const auto amount = Currency::fromRealUnits(sum.toDouble());
+    if (!amount)
+        throw DbError(QStringLiteral("The sum of the prices is outside the range of amounts."));
+    return *amount;
 }
 
 Recordset colItem::ListByFieldValue(const QString& collection, qint64 fieldID,

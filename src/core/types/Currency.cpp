@@ -1,19 +1,35 @@
 #include "types/Currency.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
-// Rounds a whole number of ten-thousandths to a multiple of 10^(4 - decimals), halves away
-// from zero, and returns the result in units of 10^-decimals.
-qint64 roundToDecimals(qint64 units, int decimals) {
-    qint64 divisor = 1;
-    for (int i = decimals; i < 4; ++i)
-        divisor *= 10;
-    const qint64 magnitude = units < 0 ? -units : units;
-    const qint64 rounded = (magnitude + divisor / 2) / divisor;
-    return units < 0 ? -rounded : rounded;
+// Magnitudes are worked out unsigned, so that the most negative amount, whose magnitude has no
+// signed 64-bit form, is formatted like any other.
+quint64 magnitudeOf(qint64 units) {
+    return units < 0 ? 0 - quint64(units) : quint64(units);
+}
+
+quint64 powerOfTen(int exponent) {
+    quint64 power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
+}
+
+// The signed count for a sign and a magnitude, or nullopt when it does not fit.
+std::optional<qint64> signedUnits(bool negative, quint64 magnitude) {
+    constexpr quint64 largest = quint64(std::numeric_limits<qint64>::max());
+    if (!negative)
+        return magnitude <= largest ? std::optional<qint64>(qint64(magnitude)) : std::nullopt;
+    if (magnitude <= largest)
+        return -qint64(magnitude);
+    if (magnitude == largest + 1)
+        return std::numeric_limits<qint64>::min();
+    return std::nullopt;
 }
 
 QString groupThousands(const QString& digits) {
@@ -29,11 +45,36 @@ QString groupThousands(const QString& digits) {
 
 } // namespace
 
-Currency Currency::fromDouble(double value) {
-    return Currency(qint64(std::llround(value * Scale)));
+Currency Currency::fromWhole(qint64 whole) {
+    const auto amount = tryFromWhole(whole);
+    if (!amount)
+        throw std::overflow_error("The amount is outside the range of amounts.");
+    return *amount;
 }
 
-std::optional<Currency> Currency::parse(const QString& text, bool allowDollar) {
+std::optional<Currency> Currency::tryFromWhole(qint64 whole) {
+    qint64 units = 0;
+    if (__builtin_mul_overflow(whole, Scale, &units))
+        return std::nullopt;
+    return Currency(units);
+}
+
+std::optional<Currency> Currency::fromDouble(double value) {
+    return fromRealUnits(value * double(Scale));
+}
+
+std::optional<Currency> Currency::fromRealUnits(double tenThousandths) {
+    if (!std::isfinite(tenThousandths))
+        return std::nullopt;
+    const double rounded = std::round(tenThousandths);
+    // 2^63 is exactly representable; every double below it (and at or above -2^63) converts.
+    constexpr double limit = 9223372036854775808.0;
+    if (rounded >= limit || rounded < -limit)
+        return std::nullopt;
+    return Currency(qint64(rounded));
+}
+
+std::optional<Currency> Currency::parse(const QString& text, bool allowDollar, int maxDecimals) {
     static const QRegularExpression pattern(
         QStringLiteral(R"(^\s*([-+]?)\s*(\$?)\s*([-+]?)(\d{1,3}(?:,\d{3})+|\d*)(?:\.(\d*))?\s*$)"));
     const auto match = pattern.match(text);
@@ -48,16 +89,23 @@ std::optional<Currency> Currency::parse(const QString& text, bool allowDollar) {
     const QString fraction = match.captured(5);
     if (whole.isEmpty() && fraction.isEmpty())
         return std::nullopt;
-    if (fraction.size() > 4 || whole.size() > 15)
+    if (fraction.size() > std::min(maxDecimals, 4))
         return std::nullopt;
-    const qint64 wholeValue = whole.isEmpty() ? 0 : whole.toLongLong();
-    if (wholeValue > MaxWholeUnits)
-        return std::nullopt;
-    const qint64 fractionValue = (fraction + QStringLiteral("0000")).left(4).toLongLong();
-    const qint64 units = wholeValue * Scale + fractionValue;
+
+    // Digit by digit, so that no length of text (leading zeros included) can overflow.
+    quint64 magnitude = 0;
+    const QString digits = whole + (fraction + QStringLiteral("0000")).left(4);
+    for (const QChar digit : digits) {
+        if (__builtin_mul_overflow(magnitude, quint64(10), &magnitude) ||
+            __builtin_add_overflow(magnitude, quint64(digit.digitValue()), &magnitude))
+            return std::nullopt;
+    }
     const bool negative =
         match.captured(1) == QLatin1String("-") || match.captured(3) == QLatin1String("-");
-    return Currency(negative ? -units : units);
+    const auto units = signedUnits(negative, magnitude);
+    if (!units)
+        return std::nullopt;
+    return Currency(*units);
 }
 
 QString Currency::format(const QString& pattern) const {
@@ -66,22 +114,22 @@ QString Currency::format(const QString& pattern) const {
     if (dollar)
         body.remove(0, 1);
     const int point = int(body.indexOf(QLatin1Char('.')));
-    const int decimals = point < 0 ? 0 : int(body.size()) - point - 1;
+    const int decimals = std::clamp(point < 0 ? 0 : int(body.size()) - point - 1, 0, 4);
     const bool grouped = body.contains(QLatin1Char(','));
 
-    const qint64 scaled = roundToDecimals(m_units, decimals);
-    const bool negative = scaled < 0;
-    const qint64 magnitude = negative ? -scaled : scaled;
-    qint64 divisor = 1;
-    for (int i = 0; i < decimals; ++i)
-        divisor *= 10;
-    QString whole = QString::number(magnitude / divisor);
+    // Rounded to the pattern's decimals, halves away from zero; the magnitude of the largest
+    // amount plus half a step still fits an unsigned 64-bit number.
+    const quint64 step = powerOfTen(4 - decimals);
+    const quint64 scaled = (magnitudeOf(m_units) + step / 2) / step;
+    const bool negative = m_units < 0 && scaled != 0;
+    const quint64 divisor = powerOfTen(decimals);
+    QString whole = QString::number(scaled / divisor);
     if (grouped)
         whole = groupThousands(whole);
     QString text = whole;
     if (decimals > 0)
         text += QLatin1Char('.') +
-                QStringLiteral("%1").arg(magnitude % divisor, decimals, 10, QLatin1Char('0'));
+                QStringLiteral("%1").arg(scaled % divisor, decimals, 10, QLatin1Char('0'));
     if (dollar)
         text.prepend(QLatin1Char('$'));
     if (negative)
@@ -90,18 +138,31 @@ QString Currency::format(const QString& pattern) const {
 }
 
 QString Currency::toString() const {
-    const bool negative = m_units < 0;
-    const qint64 magnitude = negative ? -m_units : m_units;
+    const quint64 magnitude = magnitudeOf(m_units);
     QString text = QString::number(magnitude / Scale);
-    if (const qint64 fraction = magnitude % Scale) {
+    if (const quint64 fraction = magnitude % Scale) {
         QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
         while (digits.endsWith(QLatin1Char('0')))
             digits.chop(1);
         text += QLatin1Char('.') + digits;
     }
-    return negative ? QLatin1Char('-') + text : text;
+    return m_units < 0 ? QLatin1Char('-') + text : text;
 }
 
-Currency Currency::percentOf(double percent) const {
-    return Currency(qint64(std::llround(double(m_units) * percent / 100.0)));
+std::optional<Currency> Currency::percentOf(double percent) const {
+    return fromRealUnits(double(m_units) * percent / 100.0);
+}
+
+Currency Currency::operator+(Currency other) const {
+    qint64 sum = 0;
+    if (__builtin_add_overflow(m_units, other.m_units, &sum))
+        throw std::overflow_error("The sum is outside the range of amounts.");
+    return Currency(sum);
+}
+
+Currency Currency::operator-(Currency other) const {
+    qint64 difference = 0;
+    if (__builtin_sub_overflow(m_units, other.m_units, &difference))
+        throw std::overflow_error("The difference is outside the range of amounts.");
+    return Currency(difference);
 }

@@ -23,6 +23,27 @@ QString timeWithSecondsFormat(const QLocale& locale) {
     return format;
 }
 
+QDate readTypedDate(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QString fourDigit = DateText::shortDateFormat(locale);
+    QDate date = locale.toDate(trimmed, fourDigit);
+    if (date.isValid())
+        return date;
+    date = locale.toDate(trimmed, twoDigitYearFormat(fourDigit));
+    if (date.isValid()) {
+        // Qt reads "yy" as 19yy; the window for two-digit years is 1930-2029.
+        if (date.year() < 1930)
+            date = date.addYears(100);
+        return date;
+    }
+    date = QDate::fromString(trimmed, Qt::ISODate);
+    if (date.isValid())
+        return date;
+    return QDateTime::fromString(trimmed, Qt::ISODate).date();
+}
+
 } // namespace
 
 namespace DateText {
@@ -76,24 +97,12 @@ QVariant fromStorage(const QString& text) {
 }
 
 QDate parseDate(const QString& text, const QLocale& locale) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    const QDate date = readTypedDate(text, locale);
+    // Dates are stored with four-digit years; a year before 1 (which the locale's parser takes
+    // from "1/3/-1999") or after 9999 has no stored form.
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
         return {};
-    const QString fourDigit = shortDateFormat(locale);
-    QDate date = locale.toDate(trimmed, fourDigit);
-    if (date.isValid())
-        return date;
-    date = locale.toDate(trimmed, twoDigitYearFormat(fourDigit));
-    if (date.isValid()) {
-        // Qt reads "yy" as 19yy; the window for two-digit years is 1930-2029.
-        if (date.year() < 1930)
-            date = date.addYears(100);
-        return date;
-    }
-    date = QDate::fromString(trimmed, Qt::ISODate);
-    if (date.isValid())
-        return date;
-    return QDateTime::fromString(trimmed, Qt::ISODate).date();
+    return date;
 }
 
 QDate readStoredFieldDate(const QString& text, const QLocale& locale) {

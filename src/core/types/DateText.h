@@ -27,7 +27,7 @@ QVariant fromStorage(const QString& text);
 
 // Reads a date typed by the user: the locale's short form with a two- or four-digit year, or
 // ISO form. A two-digit year 00-29 means 2000-2029, 30-99 means 1930-1999. Returns an invalid
-// date when the text is not a date.
+// date when the text is not a date, or names a year before 1 or after 9999.
 QDate parseDate(const QString& text, const QLocale& locale = QLocale());
 
 // Reads a collection's Date field value as stored: ISO "YYYY-MM-DD" (how values are written),

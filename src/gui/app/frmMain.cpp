@@ -9,7 +9,6 @@
 #include "app/Globals.h"
 #include "app/HelpWindow.h"
 #include "app/KeyStates.h"
-#include "app/Settings.h"
 #include "app/ToolWindow.h"
 #include "app/WindowRegistry.h"
 #include "app/frmAbout.h"
@@ -18,6 +17,8 @@
 #include "data/DataChanges.h"
 #include "data/DbError.h"
 #include "dialogs/MessageBoxes.h"
+#include "maintenance/DatabaseStartup.h"
+#include "maintenance/Reminder.h"
 #include "types/DateText.h"
 #include "widgets/GridView.h"
 
@@ -25,9 +26,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,7 +37,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <cstdlib>
 
 namespace {
 
@@ -106,22 +104,13 @@ constexpr QLatin1String ToolWindowMenuItems[] = {
 constexpr QLatin1String ToolWindowButtons[] = {ToolbarButton::CopyItem, ToolbarButton::CopyGrid,
                                                ToolbarButton::MoveLocation};
 
-QString remindText(const char* what, qint64 days) {
-    if (qstrcmp(what, "compact") == 0)
-        return QStringLiteral("You haven't compacted your Domivo database in %1 days.\r\n"
-                              "Do you want to compact now?")
-            .arg(days);
-    return QStringLiteral("You haven't made a backup of your Domivo database in %1 days.\r\n"
-                          "Do you want to make a backup now?")
-        .arg(days);
+Reminder::Kind reminderKind(const char* what) {
+    return qstrcmp(what, "compact") == 0 ? Reminder::Kind::Compact : Reminder::Kind::Backup;
 }
 
-// The name the damaged database is kept under: "mdb" in the file's name becomes "bad".
-QString badFileName(const QString& path) {
-    const QFileInfo file(path);
-    QString name = file.fileName();
-    name.replace(QLatin1String("mdb"), QLatin1String("bad"), Qt::CaseSensitive);
-    return QDir(file.absolutePath()).filePath(name);
+// A start-up failure: the program ends after the user has read why.
+void showStartupFailure(const QString& text) {
+    MsgBox(nullptr, text, QMessageBox::Ok, QMessageBox::Critical, General::GetAppTitle());
 }
 
 } // namespace
@@ -196,36 +185,33 @@ std::optional<int> frmMain::MDIForm_Load() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     gData = std::make_unique<dvData>();
-    try {
-        gData->setPath(AppPaths::databaseFile(m_dataFolder));
-        if (!dvData::ValidDatabase(gData->connString())) {
-            m_splash->hide();
-            const auto answer = MsgBox(
-                nullptr,
-                QStringLiteral("Your ") + General::GetAppTitle() +
-                    QStringLiteral(" database is not valid.  Click YES to build a new "
-                                   "database or NO to exit the program"),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::Critical, General::GetAppTitle());
-            if (answer != QMessageBox::Yes) {
-                gData.reset();
-                return 0;
-            }
-            int exitCode = 0;
-            if (!rebuildDatabase(exitCode)) {
-                gData.reset();
-                return exitCode;
-            }
-            m_splash->show();
-        } else {
-            dvData::UpdateDatabaseToVersion1_2(gData->connString());
-        }
-    } catch (const DbError& error) {
+    const QString file = AppPaths::databaseFile(m_dataFolder);
+    const DatabaseStartup::Result opened = DatabaseStartup::open(*gData, file);
+    if (opened.outcome == DatabaseStartup::Outcome::NotValid) {
         m_splash->hide();
-        MsgBox(nullptr,
-               QStringLiteral("The database %1 cannot be opened:\n%2")
-                   .arg(QDir::toNativeSeparators(AppPaths::databaseFile(m_dataFolder)),
-                        error.message()),
-               QMessageBox::Ok, QMessageBox::Critical, General::GetAppTitle());
+        const auto answer = MsgBox(
+            nullptr,
+            QStringLiteral("Your ") + General::GetAppTitle() +
+                QStringLiteral(" database is not valid.  Click YES to build a new "
+                               "database or NO to exit the program"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Critical, General::GetAppTitle());
+        if (answer != QMessageBox::Yes) {
+            gData.reset();
+            return 0;
+        }
+        int exitCode = 0;
+        if (!rebuildDatabase(exitCode)) {
+            gData.reset();
+            return exitCode;
+        }
+        m_splash->show();
+    } else if (opened.outcome == DatabaseStartup::Outcome::Failed) {
+        // In use, unreadable, damaged: the file stays exactly as it is and nothing is offered
+        // that would replace it.
+        m_splash->hide();
+        showStartupFailure(
+            opened.message +
+            QStringLiteral("\n\nThe database was left as it is; the program ends now."));
         gData.reset();
         return 1;
     }
@@ -249,8 +235,8 @@ std::optional<int> frmMain::MDIForm_Load() {
     m_splash->hide();
 
     show();
-    if (hasToolWindow(QStringLiteral("Inventory")))
-        tlbMain_ButtonClick(QStringLiteral("Inventory"));
+    if (hasToolWindow(ToolbarButton::Inventory))
+        tlbMain_ButtonClick(ToolbarButton::Inventory);
 
     remind("compact");
     remind("backup");
@@ -258,61 +244,24 @@ std::optional<int> frmMain::MDIForm_Load() {
 }
 
 bool frmMain::rebuildDatabase(int& exitCode) {
-    const QString database = gData->PhysicalPath();
-    const QString bad = badFileName(database);
-    const auto fail = [&](const QString& text) {
-        MsgBox(nullptr, text, QMessageBox::Ok, QMessageBox::Critical, General::GetAppTitle());
-        exitCode = 1;
-        return false;
-    };
-
-    // The old file is deleted only once its copy is safe: without the copy the user would lose
-    // whatever the damaged file still holds.
-    if (QFileInfo::exists(bad) && !QFile::remove(bad))
-        return fail(QStringLiteral("The damaged database cannot be kept as %1, because that "
-                                   "file cannot be replaced. Nothing was changed; the program "
-                                   "ends now.")
-                        .arg(QDir::toNativeSeparators(bad)));
-    if (!QFile::copy(database, bad))
-        return fail(QStringLiteral("The damaged database cannot be copied to %1. Nothing was "
-                                   "changed; the program ends now.")
-                        .arg(QDir::toNativeSeparators(bad)));
-    if (!QFile::remove(database))
-        return fail(QStringLiteral("The damaged database %1 cannot be deleted (a copy was kept "
-                                   "as %2). The program ends now.")
-                        .arg(QDir::toNativeSeparators(database), QDir::toNativeSeparators(bad)));
-    try {
-        dvData::CreateDatabase(gData->connString(), false);
-        gData->Initialize();
-    } catch (const DbError& error) {
-        return fail(QStringLiteral("A new database cannot be built:\n%1\nThe damaged database "
-                                   "was kept as %2. The program ends now.")
-                        .arg(error.message(), QDir::toNativeSeparators(bad)));
-    }
-    const QString today = DateText::storageText(Clock::today());
-    Settings::setText(SettingKeys::LastCompact, today);
-    Settings::setText(SettingKeys::LastBackup, today);
-    return true;
+    const DatabaseStartup::Result rebuilt = DatabaseStartup::rebuild(*gData);
+    if (rebuilt.outcome == DatabaseStartup::Outcome::Ready)
+        return true;
+    showStartupFailure(rebuilt.message);
+    exitCode = 1;
+    return false;
 }
 
 void frmMain::remind(const char* what) {
-    const bool compact = qstrcmp(what, "compact") == 0;
-    if (Settings::number(compact ? SettingKeys::RemindCompact : SettingKeys::RemindBackup, 0) != 1)
+    const Reminder::Kind kind = reminderKind(what);
+    const auto days = Reminder::dueDays(kind);
+    if (!days)
         return;
-    const int days =
-        Settings::integer(compact ? SettingKeys::CompactDays : SettingKeys::BackupDays, 0);
-    const QDate today = Clock::today();
-    QDate last = DateText::parseDate(
-        Settings::text(compact ? SettingKeys::LastCompact : SettingKeys::LastBackup));
-    if (!last.isValid())
-        last = today;
-    const qint64 passed = std::llabs(DateText::daysBetween(last, today));
-    if (passed <= days)
-        return;
-    const auto answer = MsgBox(this, remindText(what, passed), QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::Question, General::GetAppTitle());
+    const auto answer =
+        MsgBox(this, Reminder::text(kind, *days), QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Question, General::GetAppTitle());
     const QString command =
-        compact ? QStringLiteral("mnuFile_Compact") : QStringLiteral("mnuFile_Backup");
+        kind == Reminder::Kind::Compact ? MenuItem::FileCompact : MenuItem::FileBackup;
     if (answer == QMessageBox::Yes && hasCommand(command))
         runMenuCommand(command);
 }

@@ -263,8 +263,7 @@ QVariant frmCollectionItem::replacementPrice() const {
         const auto amount = General::ToCurrency(purchase);
         if (!amount)
             return {};
-        return QVariant::fromValue(
-            amount->percentOf(Settings::number(SettingKeys::ReplacePercent, 100)));
+        return QVariant::fromValue(General::ReplacementByPercent(*amount));
     }
     default:
         return {};

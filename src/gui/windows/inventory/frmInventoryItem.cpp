@@ -418,8 +418,7 @@ QVariant frmInventoryItem::newReplacementPrice() const {
     case 1:
         return QVariant::fromValue(*amount);
     case 2:
-        return QVariant::fromValue(
-            amount->percentOf(Settings::number(SettingKeys::ReplacePercent, 100)));
+        return QVariant::fromValue(General::ReplacementByPercent(*amount));
     default:
         return QVariant::fromValue(Currency());
     }
