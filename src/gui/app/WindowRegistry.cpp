@@ -6,6 +6,7 @@
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
+#include "windows/reports/frmReports.h"
 
 namespace {
 
@@ -42,4 +43,5 @@ void registerWindows(frmMain& main) {
                              dialog.setEditType(QStringLiteral("LOC"));
                          }));
     main.registerCommand(MenuItem::EditMoveLocation, modal<frmMoveLocation>(main));
+    main.registerToolWindow(ToolbarButton::Reports, [] { return new frmReports; });
 }
