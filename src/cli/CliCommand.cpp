@@ -106,6 +106,35 @@ const QVector<CliCommand>& cliCommands() {
                            .description = QStringLiteral("the collection's name")}},
             .run = runCollection,
         },
+        {
+            .name = QStringLiteral("report"),
+            .description = QStringLiteral(
+                "Write the report NAME (its caption in the reports window) as the window does\n"
+                "and print the page's path; --collection picks a collection report. With\n"
+                "neither --type nor --location, inventory reports cover all types, by type."),
+            .options =
+                {CliOption::value(QStringLiteral("collection"), QStringLiteral("NAME"),
+                                  QStringLiteral("report on collection NAME")),
+                 CliOption::value(QStringLiteral("type"), QStringLiteral("TEXT"),
+                                  QStringLiteral("only items of type TEXT (\"*** All ***\": "
+                                                 "every type, grouped by type)")),
+                 CliOption::value(QStringLiteral("location"), QStringLiteral("TEXT"),
+                                  QStringLiteral("only items at location TEXT (\"*** All ***\": "
+                                                 "every location, grouped by location)")),
+                 CliOption::value(QStringLiteral("since"), QStringLiteral("DATE"),
+                                  QStringLiteral("un-updated listings: items not changed since "
+                                                 "DATE (default today)")),
+                 CliOption::flag(QStringLiteral("include-expired"),
+                                 QStringLiteral("warranty summary: expired warranties too")),
+                 CliOption::value(QStringLiteral("output"), QStringLiteral("FILE"),
+                                  QStringLiteral("write the page to FILE (default: DV-RPT.HTM "
+                                                 "in the data folder)")),
+                 CliOption::flag(QStringLiteral("open"),
+                                 QStringLiteral("open the page in the web browser"))},
+            .arguments = {{.name = QStringLiteral("NAME"),
+                           .description = QStringLiteral("the report's caption")}},
+            .run = runReport,
+        },
     };
     return commands;
 }
