@@ -145,7 +145,9 @@ void frmReports::buildReportList(Panel panel, const char* headingName, const QSt
         QIcon(QStringLiteral(":/icons/ReportMarker.svg")).pixmap(MarkerSize, MarkerSize);
     auto* rows = new QGridLayout;
     rows->setColumnMinimumWidth(0, MarkerSize);
-    rows->setColumnStretch(1, 1);
+    // The captions are as wide as their text, so the mouse is over a report only where its
+    // name is.
+    rows->setColumnStretch(2, 1);
     for (int index = 0; index < list.reports.size(); ++index) {
         auto* image = control<QLabel>(indexed(markerName, index), list.picReport);
         image->setPixmap(marker);
@@ -160,7 +162,7 @@ void frmReports::buildReportList(Panel panel, const char* headingName, const QSt
             caption->setCursor(Qt::PointingHandCursor);
         caption->installEventFilter(this);
         rows->addWidget(image, index, 0);
-        rows->addWidget(caption, index, 1);
+        rows->addWidget(caption, index, 1, Qt::AlignLeft);
         list.markers.append(image);
         list.labels.append(caption);
     }
@@ -179,7 +181,11 @@ void frmReports::buildReportList(Panel panel, const char* headingName, const QSt
     layout->addSpacing(margin);
     layout->addLayout(rows);
     layout->addSpacing(margin);
-    layout->addWidget(list.lblDescription, 1);
+    // Room for the longest description in a narrow window.
+    list.lblDescription->setMinimumHeight(list.lblDescription->fontMetrics().lineSpacing() * 5 +
+                                          2 * margin);
+    layout->addWidget(list.lblDescription);
+    layout->addStretch();
 }
 
 QWidget* frmReports::buildInventoryFilters() {
