@@ -1,0 +1,14 @@
+#include "app/PageView.h"
+
+#include <QCoreApplication>
+#include <unistd.h>
+
+namespace PageView {
+
+void prepareProcess() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+} // namespace PageView
