@@ -111,6 +111,15 @@ private slots:
         QVERIFY(!app.view()->isEnabled());
         QCOMPARE(app.view()->url(), QUrl("about:blank"));
         QCOMPARE(app.window->graphPagePath(), QString());
+        // A page view that lost its page process says so, once.
+        app.prompts.answerMessage(QMessageBox::Ok, "An error occurred loading the graph control.");
+        for (int crash = 0; crash < 2; ++crash)
+            emit app.view()->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 11);
+        QCOMPARE(app.prompts.boxes().size(), 1);
+        QCOMPARE(app.prompts.boxes().first().icon, QMessageBox::Critical);
+        QCOMPARE(app.prompts.boxes().first().text,
+                 QString("An error occurred loading the graph control.  \r\nYou need Microsoft "
+                         "Internet Explorer 4.0 or higher to use the graphs."));
 
         app.chooseKind("Inventory");
         QCOMPARE(app.graphs()->count(), 8);

@@ -29,7 +29,7 @@ bool openInBrowser(QWidget* parent, const QString& path) {
            QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Report Generation"));
     // The desktop gives no reason of its own; the second message says which page it refused,
     // so the user can open it by hand.
-    MsgBox(parent, QStringLiteral("The desktop has no program that opened the page %1.")
+    MsgBox(parent, QStringLiteral("The desktop could not open the page %1 in a web browser.")
                        .arg(QDir::toNativeSeparators(path)));
     return false;
 }

@@ -91,11 +91,7 @@ void frmGraphs::Form_Load() {
     main.setToolbarButtonEnabled(ToolbarButton::CopyItem, false);
     main.setMenuItemEnabled(MenuItem::EditCopyGrid, false);
     main.setToolbarButtonEnabled(ToolbarButton::CopyGrid, false);
-    try {
-        webGraph_Prepare();
-    } catch (const std::exception&) {
-        webGraph_Failed();
-    }
+    webGraph_Prepare();
     Form_Resize();
 }
 
@@ -105,8 +101,8 @@ void frmGraphs::webGraph_Prepare() {
     m_webGraph->setEnabled(false);
 }
 
-// The page view cannot show pages (its page process would not start, or died): graphs cannot
-// be shown here, which the user hears once.
+// The page view fails by losing its page process (Chromium's renderer would not start, or died):
+// graphs cannot be shown here, which the user hears once.
 void frmGraphs::webGraph_Failed() {
     if (m_failureShown)
         return;
@@ -179,6 +175,8 @@ void frmGraphs::LoadGraphList(GraphList::Kind kind) {
     m_lstGraph->clear();
     for (const GraphEntry& graph : m_graphs) {
         auto* item = new QListWidgetItem(graph.text, m_lstGraph);
+        // Field graphs' entries are long; the whole text shows where the list cuts it off.
+        item->setToolTip(graph.text);
         if (graph.routine == GraphEntry::Routine::FieldGraph)
             item->setData(Qt::UserRole, graph.fieldID);
     }
