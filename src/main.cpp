@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/CommandLine.h"
+#include "app/PageView.h"
 #include "app/Version.h"
 #include "app/frmMain.h"
 
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
     }
     const QString dataDir = parser.value(CommandLine::dataDirOption());
 
+    PageView::prepareProcess();
     QApplication app(argc, argv);
     AppPaths::setApplicationIdentity();
     QApplication::setApplicationDisplayName(QString());

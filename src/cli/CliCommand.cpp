@@ -135,6 +135,21 @@ const QVector<CliCommand>& cliCommands() {
                            .description = QStringLiteral("the report's caption")}},
             .run = runReport,
         },
+        {
+            .name = QStringLiteral("graph"),
+            .description = QStringLiteral("Draw graph ENTRY, as the graphs window lists it, into "
+                                          "the page file DV-RPT.HTM\nof the data folder (or "
+                                          "FILE) and print the page's path."),
+            .options = {CliOption::value(QStringLiteral("output"), QStringLiteral("FILE"),
+                                         QStringLiteral("write the page to FILE instead")),
+                        CliOption::flag(QStringLiteral("open"),
+                                        QStringLiteral("open the page in the web browser"))},
+            .arguments = {{.name = QStringLiteral("ENTRY"),
+                           .description = QStringLiteral(
+                               "the graph, such as \"Count by Type\" or \"Coins - Count by "
+                               "Mint\"")}},
+            .run = runGraph,
+        },
     };
     return commands;
 }

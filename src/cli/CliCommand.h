@@ -85,3 +85,4 @@ int runItems(CliContext& context);
 int runCollections(CliContext& context);
 int runCollection(CliContext& context);
 int runReport(CliContext& context);
+int runGraph(CliContext& context);

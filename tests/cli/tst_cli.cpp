@@ -7,6 +7,7 @@
 
 #include "app/Settings.h"
 #include "data/ConnectionString.h"
+#include "graphs/gphGeneral.h"
 
 #include <QDir>
 #include <QFile>
@@ -322,6 +323,65 @@ private slots:
         const ProcessResult empty = cli({"items", "--type", "Art"});
         QCOMPARE(empty.exitCode, 0);
         QCOMPARE(empty.out, itemsHeader);
+    }
+
+    void graphWritesTheWindowsPage() {
+        dvData().setPath(env->databaseFile());
+        const ProcessResult nothing = cli({"graph", "Count by Type"});
+        QCOMPARE(nothing.exitCode, 1);
+        QVERIFY2(nothing.err.contains("Cannot graph -- there are no inventory items on-file."),
+                 qPrintable(nothing.err));
+
+        writeRows();
+        const QString page = QDir(env->dataFolder()).filePath("DV-RPT.HTM");
+        const ProcessResult byType = cli({"graph", "count by type"});
+        QCOMPARE(byType.exitCode, 0);
+        QCOMPARE(byType.out, page + "\n");
+        const Graph graph = gphGeneral::CaptionedChart({1, 1}, {"Electronics", "Sports Equipment"},
+                                                       "Inventory Item Count by Type");
+        const QString expected = env->filePath("expected.htm");
+        gphGeneral::WriteGraphPageFile(expected, graph.chart, graph.caption);
+        QCOMPARE(readFile(page), readFile(expected));
+
+        const QString output = env->filePath("summary.htm");
+        const ProcessResult summary = cli({"graph", "Purchase Price Summary", "--output", output});
+        QCOMPARE(summary.exitCode, 0);
+        QCOMPARE(summary.out, output + "\n");
+        QVERIFY(readFile(output).contains("<TITLE>Collection Purchase Price Summary</TITLE>"));
+        QCOMPARE(readFile(page), readFile(expected));
+
+        // Coins has no field of a list type, so it has no field graphs.
+        const ProcessResult unknown = cli({"graph", "Coins - Count by Year of \"issue\""});
+        QCOMPARE(unknown.exitCode, 1);
+        QVERIFY2(unknown.err.contains("no graph named"), qPrintable(unknown.err));
+        QCOMPARE(cli({"graph"}).exitCode, 2);
+    }
+
+    void graphOpensThePageInTheBrowser() {
+        writeRows();
+        // A stand-in for the desktop's opener that records what it was given.
+        const QString bin = env->filePath("bin");
+        QDir().mkpath(bin);
+        const QString recorded = env->filePath("opened.txt");
+        writeFile(bin + "/xdg-open",
+                  ("#!/bin/sh\nprintf '%s' \"$1\" > '" + recorded + "'\n").toUtf8());
+        QFile::setPermissions(bin + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = env->processEnvironment();
+        environment.insert("PATH", bin + ":" + environment.value("PATH"));
+        const ProcessResult opened =
+            runProcess(DOMIVO_CLI_PATH, {"graph", "--open", "Count by Location"}, environment);
+        QCOMPARE(opened.exitCode, 0);
+        const QString page = QDir(env->dataFolder()).filePath("DV-RPT.HTM");
+        QTRY_COMPARE(readFile(recorded), page.toUtf8());
+
+        // No opener at all: the page is written, and the failure said.
+        QFile::remove(page);
+        environment.insert("PATH", env->filePath("nothing here"));
+        const ProcessResult failed =
+            runProcess(DOMIVO_CLI_PATH, {"graph", "--open", "Count by Location"}, environment);
+        QCOMPARE(failed.exitCode, 1);
+        QVERIFY2(failed.err.contains("cannot start the web browser"), qPrintable(failed.err));
+        QVERIFY(QFile::exists(page));
     }
 };
 

@@ -137,6 +137,9 @@ private slots:
         const GraphEntry mint = *GraphList::Find(database.data, "Coins - Price by Mint");
         QCOMPARE(mint.routine, Routine::FieldGraph);
         QCOMPARE(mint.fieldID, 3);
+        QCOMPARE(GraphList::KindOf(mint), GraphList::Kind::Collections);
+        QCOMPARE(GraphList::KindOf(*GraphList::Find(database.data, "Count by Type")),
+                 GraphList::Kind::Inventory);
         QVERIFY(!GraphList::Find(database.data, "Coins - Count by Year"));
         QCOMPARE(GraphList::CannotGraphMessage(database.data, GraphList::Kind::Inventory),
                  QString());

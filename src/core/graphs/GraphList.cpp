@@ -65,6 +65,21 @@ Kind KindOf(const QString& text) {
     return text.startsWith(QLatin1Char('I')) ? Kind::Inventory : Kind::Collections;
 }
 
+Kind KindOf(const GraphEntry& entry) {
+    switch (entry.routine) {
+    case Routine::CountByType:
+    case Routine::CountByLocation:
+    case Routine::PriceByType:
+    case Routine::PriceByLocation:
+        return Kind::Inventory;
+    case Routine::CountSummary:
+    case Routine::PriceSummary:
+    case Routine::FieldGraph:
+        break;
+    }
+    return Kind::Collections;
+}
+
 QString CannotGraphMessage(const dvData& data, Kind kind) {
     if (kind == Kind::Inventory)
         return data.Inventory().Item().Count(QString(), QString()) == 0

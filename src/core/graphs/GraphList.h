@@ -16,6 +16,8 @@ enum class Kind { Inventory, Collections };
 // The kind a text names: one that begins with "I" ("Inventory") is the inventory, any other the
 // collections.
 Kind KindOf(const QString& text);
+// The kind whose list holds the entry.
+Kind KindOf(const GraphEntry& entry);
 
 // Why there is nothing of the kind to graph ("Cannot graph -- there are no inventory items
 // on-file."), or "" when there is something.

@@ -3,6 +3,7 @@
 #include "app/CommandNames.h"
 #include "app/frmMain.h"
 #include "windows/collections/frmCollections.h"
+#include "windows/graphs/frmGraphs.h"
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
@@ -34,6 +35,7 @@ void registerWindows(frmMain& main) {
     // the MenuItem::FileCompact and MenuItem::FileBackup commands.
     main.registerToolWindow(ToolbarButton::Inventory, [] { return new frmInventory; });
     main.registerToolWindow(ToolbarButton::Collections, [] { return new frmCollections; });
+    main.registerToolWindow(ToolbarButton::Graphs, [] { return new frmGraphs; });
     main.registerCommand(MenuItem::EditItemTypes,
                          modal<frmListUpdate>(main, [](frmListUpdate& dialog) {
                              dialog.setEditType(QStringLiteral("TYPE"));

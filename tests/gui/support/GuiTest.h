@@ -2,6 +2,7 @@
 
 #include "TestEnvironment.h"
 #include "app/Globals.h"
+#include "app/PageView.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
 #include "dialogs/FileDialogs.h"
@@ -144,6 +145,7 @@ void whenModalShown(std::function<void(QWidget*)> action);
     int main(int argc, char* argv[]) {                                                             \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        PageView::prepareProcess();                                                                \
         QApplication app(argc, argv);                                                              \
         prepareTestProgram();                                                                      \
         TestClass test;                                                                            \
