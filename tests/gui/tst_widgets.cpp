@@ -70,6 +70,9 @@ private slots:
         QTest::newRow("dates as values")
             << QVariantList{QDate(2026, 12, 6), QDate(2025, 1, 15), QDate(2026, 3, 2)}
             << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
+        QTest::newRow("dates as values, one stored as a text that names none")
+            << QVariantList{QDate(2026, 12, 6), "spring", QDate(2025, 1, 15)}
+            << QStringList{"1/15/2025", "12/6/2026", "spring"};
         QTest::newRow("dates as text") << QVariantList{"12/6/2026", "1/15/2025", "3/2/2026"}
                                        << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
         QTest::newRow("text without regard to case")

@@ -8,6 +8,7 @@
 #include "data/DataChanges.h"
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
+#include "records/CollectionGrid.h"
 #include "widgets/GridView.h"
 #include "widgets/NamedWidgets.h"
 #include "widgets/Twips.h"
@@ -234,7 +235,8 @@ void frmCollections::lvwItems_Populate() {
             return;
         }
         const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
-        FillListView(m_lvwItems, gData->Collection().Item().MainGrid(m_collection, roundPrices));
+        FillListView(m_lvwItems,
+                     CollectionGrid::rows(gData->Collection(), m_collection, roundPrices));
         lvwItems_SizeColumns();
         frmMain& main = mainWindow();
         main.setMenuItemEnabled(MenuItem::EditCopyGrid, true);
