@@ -1,6 +1,6 @@
 // The shared widget pieces of the tool windows: the grid (filling, sorting by value, the copy
-// commands), type-ahead in combo boxes, the date field that can hold no date, and
-// the real message box behind the seam the other tests script.
+// commands), type-ahead in combo boxes, the typed date box and the date field that can hold no
+// date, and the real message box behind the seam the other tests script.
 // (Header clicks are tested through the inventory window; filling and choosing in combo boxes
 // through the item editors.)
 
@@ -9,7 +9,10 @@
 #include "types/Currency.h"
 #include "widgets/ComboHelpers.h"
 
-#include <QDateEdit>
+#include "widgets/DateBox.h"
+
+#include <QCalendarWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -204,6 +207,52 @@ private slots:
         QCOMPARE(text, QString("Delete 'Coins <b>XXX</b>'?"));
     }
 
+    // A date is typed whole, at a person's pace, like any text; the calendar is still there.
+    void dateBoxTakesATypedDate() {
+        QWidget window;
+        auto* box = new DateBox(&window);
+        auto* next = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(box);
+        layout->addWidget(next);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy changes(box, &DateBox::dateChanged);
+        const auto type = [&](const QString& text) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, text, Qt::NoModifier, 20);
+            QTest::keyClick(box, Qt::Key_Tab);
+            QVERIFY(next->hasFocus());
+        };
+        type("3/15/2024");
+        QCOMPARE(box->date(), QDate(2024, 3, 15));
+        QCOMPARE(changes.last().first().toDate(), QDate(2024, 3, 15));
+        // Leaving the box shows ISO and two-digit years in the short form.
+        type("2024-03-05");
+        QCOMPARE(box->text(), QString("3/5/2024"));
+        type("3/5/24");
+        QCOMPARE(box->text(), QString("3/5/2024"));
+        // A text that names no date stays as typed, for the window to refuse.
+        type("3/45/2024");
+        QCOMPARE(box->text(), QString("3/45/2024"));
+        QVERIFY(!box->date().isValid());
+
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_F4);
+        QCalendarWidget* calendar = box->calendar();
+        QVERIFY(calendar && calendar->isVisible());
+        calendar->setSelectedDate(QDate(2024, 2, 29));
+        emit calendar->activated(calendar->selectedDate());
+        QVERIFY(!calendar->isVisible());
+        QCOMPARE(box->text(), QString("2/29/2024"));
+        // Opened again, it shows the box's date.
+        box->showCalendar();
+        QCOMPARE(calendar->selectedDate(), QDate(2024, 2, 29));
+        calendar->window()->hide();
+    }
+
     void optionalDateHoldsNoDateWhenUnchecked() {
         OptionalDateEdit field;
         QSignalSpy changes(&field, &OptionalDateEdit::valueChanged);
@@ -222,6 +271,10 @@ private slots:
         QCOMPARE(field.date(), QDate(2024, 2, 29));
         field.setValue(QDateTime(QDate(2023, 5, 1), QTime(10, 30)));
         QCOMPARE(field.value(), QVariant(QDate(2023, 5, 1)));
+        // A text that names no date is shown as it is, and is no date.
+        field.setText("spring");
+        QCOMPARE(field.text(), QString("spring"));
+        QVERIFY(!field.isNull() && field.value().isNull() && !field.date().isValid());
     }
 };
 
