@@ -88,11 +88,13 @@ private slots:
         QCOMPARE(grid->gridModel()->headers(),
                  (QStringList{"ItemID", "Item Name", "Year", "Mint", "Grade", "Proof", "Price"}));
         QCOMPARE(columnTexts(grid, "Price"), (QStringList{"$1,235", "$0"}));
+        QCOMPARE(columnTexts(grid, "Proof"), (QStringList{"False", "True"}));
+        // The shares; the last column takes what they leave.
         const int width = grid->viewport()->width();
         QCOMPARE(grid->columnWidth(1), int(width * 0.25));
         for (int column = 2; column <= 5; ++column)
             QCOMPARE(grid->columnWidth(column), int(width * 0.15));
-        QCOMPARE(grid->columnWidth(6), int(width * 0.10));
+        QCOMPARE(grid->columnWidth(6), width - int(width * 0.25) - 4 * int(width * 0.15));
         const auto alignment = [grid](int column) {
             return grid->model()->index(0, column).data(Qt::TextAlignmentRole).toInt() &
                    Qt::AlignHorizontal_Mask;

@@ -38,6 +38,8 @@ constexpr int BottomGap = 240;
 constexpr double NameShare = 0.25;
 constexpr double PriceShare = 0.10;
 constexpr int FieldsPercent = 60;
+// The Price column shows a price up to this one in full, however narrow its share.
+const QString WidestPrice = QStringLiteral("$99,999.99");
 
 int widest(std::initializer_list<const QPushButton*> buttons) {
     int width = 0;
@@ -260,6 +262,7 @@ void frmCollections::lvwItems_SizeColumns() {
         fractions.append(fieldShare);
     fractions.append(PriceShare);
     m_lvwItems->setColumnWidthFractions(fractions);
+    m_lvwItems->setColumnMinimumText(columns - 1, WidestPrice);
     for (int column = 1; column < columns; ++column)
         m_lvwItems->setColumnAlignment(column, column == columns - 1
                                                    ? Qt::AlignRight | Qt::AlignVCenter

@@ -42,6 +42,8 @@ constexpr View Views[] = {
 // Widths of the grid's columns as shares of its width; the ItemID column is hidden.
 const QList<double> ColumnWidths = {0, 0.17, 0.23, 0.15, 0.10, 0.15, 0.15};
 constexpr int PriceColumn = 4;
+// The Price column shows a price up to this one in full, however narrow its share.
+const QString WidestPrice = QStringLiteral("$99,999.99");
 
 // The gaps inside the panel, in pixels.
 constexpr int Margin = 6;
@@ -217,6 +219,7 @@ std::optional<qint64> frmInventory::selectedItemID() const {
 void frmInventory::setItemCommandsEnabled(bool enabled) {
     m_cmdEdit->setEnabled(enabled);
     m_cmdDelete->setEnabled(enabled);
+    m_lvwItems->setColumnMinimumText(PriceColumn, WidestPrice);
     mainWindow().setMenuItemEnabled(MenuItem::EditEdit, enabled);
     mainWindow().setMenuItemEnabled(MenuItem::EditDelete, enabled);
 }
