@@ -11,6 +11,7 @@
 #include "app/KeyStates.h"
 #include "app/Settings.h"
 #include "app/ToolWindow.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowRegistry.h"
 #include "app/frmAbout.h"
 #include "app/frmOptions.h"
@@ -135,7 +136,7 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
     setWindowTitle(General::GetAppTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/Domivo.svg")));
     setMinimumSize(MinimumWidth, MinimumHeight);
-    resize(900, 640);
+    WindowPlacement::restore(this);
 
     m_splash = new frmSplash(this);
     m_splash->setParent(nullptr, m_splash->windowFlags());
@@ -318,6 +319,8 @@ void frmMain::remind(const char* what) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!m_ended)
+        WindowPlacement::save(this);
     MDIForm_Unload();
     event->accept();
 }
