@@ -14,6 +14,7 @@
 
 #include <QDesktopServices>
 #include <QHelpContentModel>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QMdiArea>
 #include <QStatusBar>
@@ -186,6 +187,15 @@ private slots:
         // The help file's own pages are shown: the contents list them and the start page opens.
         QTRY_VERIFY(help->engine()->contentModel()->rowCount() > 0);
         QVERIFY(help->engine()->fileData(help->currentPage()).contains("Welcome to Domivo"));
+        // One click on an entry of the contents opens its page.
+        main.menuItem("mnuHelp_Contents")->trigger();
+        auto* contents = help->findChild<QHelpContentWidget*>("lstContents");
+        const QModelIndex page = contents->model()->index(1, 0, contents->model()->index(0, 0));
+        const QUrl url = help->engine()->contentModel()->contentItemAt(page)->url();
+        QVERIFY(url.isValid() && url != help->currentPage());
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualRect(page).center());
+        QCOMPARE(help->currentPage(), url);
         // The collection is kept in the cache folder, never beside the installed help file.
         QVERIFY(HelpWindow::collectionFile().startsWith(app.env.root()));
 
