@@ -186,13 +186,13 @@ private slots:
         QCOMPARE(app.buttons(), QString("100100"));
         QCOMPARE(app.grid()->rowCount(), 1);
 
-        // A rename: the status names the collection as it was opened; the grid follows it.
+        // A rename: the status and the grid follow the new name.
         app.choose("Coins");
         app.run("cmdEditCollection", [](QWidget* define) {
             child<QLineEdit>(define, "txtCollectionNM")->setText("Old Coins");
             click(define, "cmdOK");
         });
-        QCOMPARE(app.main->statusText(), QString("Collection 'Coins' updated."));
+        QCOMPARE(app.main->statusText(), QString("Collection 'Old Coins' updated."));
         QCOMPARE(app.heading()->text(), QString("Items in collection 'Old Coins'"));
         QString caption;
         app.run("cmdNew", [&caption](QWidget* editor) {

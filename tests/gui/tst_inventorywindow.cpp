@@ -167,6 +167,17 @@ private slots:
         app.inventory()->lstViewValues_Populate();
         QCOMPARE(app.valueTexts(), QStringList{"*** All ***"});
         QCOMPARE(app.values()->currentRow(), -1);
+        // Then nothing is listed, and no heading names a value: also not after an entry was
+        // added to the other view's list, which refills the grid.
+        app.prompts.answerInput("Hobbies");
+        whenModalShown([](QWidget* dialog) {
+            click(dialog, "cmdNew");
+            click(dialog, "cmdClose");
+        });
+        app.main->menuItem("mnuEdit_ItemTypes")->trigger();
+        QCOMPARE(app.grid()->rowCount(), 0);
+        QCOMPARE(app.control<QLabel>("hdgGrid")->text(), QString());
+        QVERIFY(!app.menuOn("mnuEdit_CopyGrid"));
     }
 
     // At 1024 x 700 a price up to $99,999.99 is shown in full, and the last column takes the

@@ -124,7 +124,7 @@ private slots:
                                       {{1LL, "Sofa", "$800.00"}, {2LL, "Lamp", QVariant()}}));
         CopyGrid(&grid);
         QCOMPARE(clipboard->text(), QString("1\tSofa\t$800.00\r\n2\tLamp\t\r\n"));
-        QCOMPARE(window.statusText(), QString("Contents of grid copied to the Windows Clipboard."));
+        QCOMPARE(window.statusText(), QString("Contents of grid copied to the clipboard."));
 
         // Nothing selected: nothing copied.
         window.ShowStatus(QString());
@@ -134,8 +134,7 @@ private slots:
         grid.selectRow(0);
         CopySelectedRow(&grid);
         QCOMPARE(clipboard->text(), QString("1\tSofa\t$800.00"));
-        QCOMPARE(window.statusText(),
-                 QString("Selected grid item copied to the Windows Clipboard."));
+        QCOMPARE(window.statusText(), QString("Selected grid item copied to the clipboard."));
 
         FillListView(&grid, Recordset({"ID", "Item"}, {}));
         CopyGrid(&grid);

@@ -186,7 +186,7 @@ void CopySelectedRow(GridView* grid) {
     if (row < 0)
         return;
     putOnClipboard(rowText(grid, row));
-    ShowStatus(QStringLiteral("Selected grid item copied to the Windows Clipboard."));
+    ShowStatus(QStringLiteral("Selected grid item copied to the clipboard."));
 }
 
 void CopyGrid(GridView* grid) {
@@ -194,5 +194,5 @@ void CopyGrid(GridView* grid) {
     for (int row = 0; row < grid->rowCount(); ++row)
         text += rowText(grid, row) + QLatin1String("\r\n");
     putOnClipboard(text);
-    ShowStatus(QStringLiteral("Contents of grid copied to the Windows Clipboard."));
+    ShowStatus(QStringLiteral("Contents of grid copied to the clipboard."));
 }

@@ -205,7 +205,7 @@ void frmCollections::cmdEditCollection_Click() {
         lstCollection_Populate();
         if (!m_collection.isEmpty())
             lvwItems_Populate();
-        ShowStatus(QStringLiteral("Collection '") + define.collectionName() +
+        ShowStatus(QStringLiteral("Collection '") + define.savedName() +
                    QStringLiteral("' updated."));
     });
 }
