@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 DateBox::DateBox(QWidget* parent)
     : QLineEdit(parent) {
