@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "data/dvData.h"
+#include "records/CollectionGrid.h"
 
 int runCollection(CliContext& context) {
     const QString name = context.argument(QStringLiteral("NAME"));
@@ -12,6 +13,6 @@ int runCollection(CliContext& context) {
         return ExitCode::Failed;
     }
     const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
-    printTable(context.out, data.Collection().Item().MainGrid(name, roundPrices));
+    printTable(context.out, CollectionGrid::rows(data.Collection(), name, roundPrices));
     return ExitCode::Ok;
 }

@@ -301,6 +301,23 @@ private slots:
         QCOMPARE(cli({"collection", "Old Stamps"}).out,
                  QString("ItemID\tItem Name\tCountry\tPrice\n"));
 
+        // Values by their field's kind, as the collections window shows them; dates in the
+        // short form of the locale, a stored date that names no day as it is.
+        runSqlite(env->databaseFile(),
+                  "INSERT INTO tblCollection VALUES ('Boxes', NULL);"
+                  "INSERT INTO tblCollectionField VALUES ('Boxes', 0, 'Sealed', 5, 0, NULL), "
+                  "('Boxes', 1, 'Worth', 7, 0, NULL), ('Boxes', 2, 'Opened', 6, 0, NULL);"
+                  "INSERT INTO tblCollectionItem VALUES "
+                  "(3, 'Tin', 'Boxes', NULL, NULL, NULL, NULL, '2024-01-01'), "
+                  "(4, 'Crate', 'Boxes', NULL, NULL, NULL, NULL, '2024-01-01');"
+                  "INSERT INTO tblCollectionItemField VALUES (3, 0, '1'), (3, 1, '12.5'), "
+                  "(3, 2, '2020-03-10'), (4, 0, '0'), (4, 1, '$1234'), (4, 2, 'spring');");
+        const QString boxes = "ItemID\tItem Name\tSealed\tWorth\tOpened\tPrice\n"
+                              "3\tTin\tTrue\t$12.50\t%1\t\n"
+                              "4\tCrate\tFalse\t$1234.00\tspring\t\n";
+        QCOMPARE(cli({"collection", "Boxes"}, "en_US.UTF-8").out, boxes.arg("3/10/2020"));
+        QCOMPARE(cli({"collection", "Boxes"}, "en_GB.UTF-8").out, boxes.arg("10/03/2020"));
+
         const ProcessResult unknown = cli({"collection", "Shells"});
         QCOMPARE(unknown.exitCode, 1);
         QCOMPARE(unknown.out, QString());

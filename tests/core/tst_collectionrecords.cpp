@@ -121,6 +121,24 @@ private slots:
         QCOMPARE(store.collections().Field().Count("Wine"), 2);
     }
 
+    // Names compare without regard to case, so the engine does not cascade a change of case
+    // alone: the store carries it to the fields and items itself, together with the rename.
+    void renameReachesFieldsAndItems() {
+        Store store;
+        store.collections().Update("Coins", "COINS", "new");
+        QCOMPARE(store.sql("SELECT group_concat(CollectionNM || '/' || ifnull(CommentsTX, ''))"
+                           " FROM tblCollection"),
+                 QString("COINS/new,Stamps/\n"));
+        for (const QString table : {"tblCollectionField", "tblCollectionItem"})
+            QCOMPARE(store.sql("SELECT DISTINCT CollectionNM FROM " + table + " ORDER BY 1"),
+                     QString("COINS\nStamps\n"));
+        store.collections().Update("coins", "Money", "new");
+        for (const QString table : {"tblCollectionField", "tblCollectionItem"})
+            QCOMPARE(store.sql("SELECT DISTINCT CollectionNM FROM " + table + " ORDER BY 1"),
+                     QString("Money\nStamps\n"));
+        QCOMPARE(store.items().MainGrid("money", 0).rowCount(), 2);
+    }
+
     void fieldDefinitions() {
         Store store;
         const colField& fields = store.collections().Field();

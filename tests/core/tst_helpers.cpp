@@ -110,6 +110,13 @@ private slots:
         QCOMPARE(FieldValueText("12.5", 7), QString("$12.50"));
         QCOMPARE(FieldValueText("$12.50", 7), QString("$12.50"));
         QCOMPARE(FieldValueText("anything", 9), QString());
+        // Dates in the short form, whether stored as ISO or in an older short form; a stored
+        // text that names no day as it is. As a value, a date is a date.
+        QCOMPARE(FieldValueText("2020-03-10", 6), QString("3/10/2020"));
+        QCOMPARE(FieldValueText("3/15/2020", 6), QString("3/15/2020"));
+        QCOMPARE(FieldValueText("spring", 6), QString("spring"));
+        QCOMPARE(FieldValue("2020-03-10", 6), QVariant(QDate(2020, 3, 10)));
+        QCOMPARE(FieldValue("spring", 6), QVariant("spring"));
     }
 
     void amountsAtTheEdgesOfTheRange() {

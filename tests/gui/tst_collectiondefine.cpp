@@ -109,7 +109,7 @@ private slots:
         define.setRow(1, "Region", -1);
         define.refused("Please specify the field type for field 2.", define.get("txtFieldNM", 1));
         define.setRow(1, "Colour", 1, "  ");
-        define.refused("You selected a field type of 'String (Fixed List) for field 2 so you must "
+        define.refused("You selected a field type of 'String (Fixed List)' for field 2 so you must "
                        "specify the list values.",
                        define.list(1));
         QCOMPARE(gData->Collection().Count(), 1);

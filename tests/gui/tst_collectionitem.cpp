@@ -1,13 +1,14 @@
 // The collection item editor: field controls built by type and placed by FieldID, the checks of
-// a save with their messages, the values written for each kind of control and shown again, the
-// replacement price of a new item, Save / New Item, and engine errors.
+// a save with their messages, the values written for each kind of control and shown again, dates
+// across locales and typed, the replacement price of a new item, Save / New Item, and engine
+// errors.
 
 #include "GuiTest.h"
 
 #include "windows/collections/FieldControl.h"
 #include "windows/collections/frmCollectionItem.h"
 
-#include <QDateEdit>
+#include "widgets/DateBox.h"
 
 namespace {
 
@@ -102,12 +103,11 @@ private slots:
         // Top left and bottom left, each control under its heading.
         QCOMPARE(bought->pos(), QPoint(8, 64));
         QCOMPARE(note->pos(), QPoint(8, 112));
-        QCOMPARE(editor.get<QDateEdit>("dtpField_0")->pos(), QPoint(8, 80));
-        QCOMPARE(editor.get<QDateEdit>("dtpField_0")->date(), QDate::currentDate());
+        QCOMPARE(editor.get<DateBox>("dtpField_0")->pos(), QPoint(8, 80));
+        QCOMPARE(editor.get<DateBox>("dtpField_0")->date(), QDate::currentDate());
         QCOMPARE(editor.get("txtField_2")->pos(), QPoint(8, 128));
 
-        // The tab order: name, the fields by slot, the prices, comments, the buttons. (Tab also
-        // steps through the parts of a date before it leaves it.)
+        // The tab order: name, the fields by slot, the prices, comments, the buttons.
         editor.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
         editor.get("txtItemNM")->setFocus();
@@ -129,7 +129,7 @@ private slots:
         editor.click("cmdSaveExit");
         QVERIFY(!editor.window->cancelled());
         QCOMPARE(Editor::values(Editor::itemID("Gaps", "Lamp")),
-                 "0=" + DateText::shortDate(QDate::currentDate()) + ",2=");
+                 "0=" + DateText::storageText(QDate::currentDate()) + ",2=");
     }
 
     void controlsAreBuiltByFieldType() {
@@ -251,9 +251,11 @@ private slots:
         QCOMPARE(editor.get<QComboBox>("lstField_1")->currentText(), QString("D"));
         QCOMPARE(editor.get<QComboBox>("cboField_2")->currentText(), QString("XF"));
         QVERIFY(editor.get<QCheckBox>("chkField_3")->isChecked());
-        // Prices keep their cents while the grids round them, so a save does not round them.
-        QCOMPARE(editor.get("txtPurchasePriceAM")->text(), QString("0.75"));
-        QCOMPARE(editor.get("txtReplacePriceAM")->text(), QString("0.00"));
+        // Prices are shown as everywhere else, rounded here to whole dollars; a price left as
+        // shown keeps its stored amount.
+        QCOMPARE(editor.get("txtPurchasePriceAM")->text(), QString("1"));
+        QCOMPARE(editor.get("txtReplacePriceAM")->text(), QString("0"));
+        QVERIFY(editor.get("txtPurchasePriceAM")->alignment() & Qt::AlignRight);
         editor.get<QCheckBox>("chkField_3")->setChecked(false);
         editor.click("cmdSaveExit");
         QCOMPARE(Editor::values(nickel), QString("0=1938,1=D,2=XF,3=0"));
@@ -262,17 +264,75 @@ private slots:
         // A list value that is no longer offered shows no choice.
         editor.open("Coins", "E", Editor::itemID("Coins", "Penny"));
         QCOMPARE(editor.get<QComboBox>("lstField_1")->currentIndex(), -1);
-        QCOMPARE(editor.get("txtPurchasePriceAM")->text(), QString("12.50"));
+        QCOMPARE(editor.get("txtPurchasePriceAM")->text(), QString("13"));
+    }
 
-        // Dates are stored in their short form and shown again.
+    // Dates are stored as ISO and shown in the locale's short form, so a file keeps its dates
+    // under any locale; values older versions stored in a short form are read, and any stored
+    // value comes back unchanged from a save that did not touch it.
+    void datesSurviveAChangeOfLocale() {
+        Editor editor;
+        const qint64 lamp = addCollectionItem("Gaps", "Lamp", {{0, "3/15/2020"}, {2, ""}});
+        const qint64 rug = addCollectionItem("Gaps", "Rug", {{0, "3/10/2020"}, {2, ""}});
+        const qint64 vase = addCollectionItem("Gaps", "Vase", {{0, "spring 2020"}, {2, ""}});
         editor.openNew("Wine", "Rioja");
         editor.get("txtField_0")->setText("Spain");
         editor.get<OptionalDateEdit>("dtpField_2")->setDate(QDate(2031, 3, 5));
         editor.click("cmdSaveExit");
         const qint64 rioja = Editor::itemID("Wine", "Rioja");
-        QCOMPARE(Editor::values(rioja), QString("0=Spain,1=,2=3/5/2031,3="));
-        editor.open("Wine", "E", rioja);
-        QCOMPARE(editor.get<OptionalDateEdit>("dtpField_2")->date(), QDate(2031, 3, 5));
+        QCOMPARE(Editor::values(rioja), QString("0=Spain,1=,2=2031-03-05,3="));
+
+        const auto untouchedSave = [&editor](const QString& collection, qint64 itemID) {
+            editor.open(collection, "E", itemID);
+            editor.click("cmdSaveExit");
+            return editor.window->isVisible() ? QString("not saved") : Editor::values(itemID);
+        };
+        for (const QLocale& locale : {QLocale("en_US"), QLocale("en_GB"), QLocale::c()}) {
+            QLocale::setDefault(locale);
+            const QString shortDate = DateText::shortDate(QDate(2031, 3, 5));
+            editor.open("Wine", "E", rioja);
+            QCOMPARE(editor.get<OptionalDateEdit>("dtpField_2")->text(), shortDate);
+            QCOMPARE(untouchedSave("Wine", rioja), QString("0=Spain,1=,2=2031-03-05,3="));
+            // An old value that reads as one day under this locale is shown as that day; an
+            // unreadable one is shown as stored. Both are kept as they are.
+            editor.open("Gaps", "E", lamp);
+            QCOMPARE(editor.get<DateBox>("dtpField_0")->date(), QDate(2020, 3, 15));
+            QCOMPARE(untouchedSave("Gaps", lamp), QString("0=3/15/2020,2="));
+            QCOMPARE(untouchedSave("Gaps", rug), QString("0=3/10/2020,2="));
+            editor.open("Gaps", "E", vase);
+            QCOMPARE(editor.get<DateBox>("dtpField_0")->text(), QString("spring 2020"));
+            QCOMPARE(untouchedSave("Gaps", vase), QString("0=spring 2020,2="));
+        }
+        QLocale::setDefault(QLocale("en_US"));
+
+        // A date the user changes is written as ISO.
+        editor.open("Gaps", "E", vase);
+        editor.get<DateBox>("dtpField_0")->setDate(QDate(2020, 4, 1));
+        editor.click("cmdSaveExit");
+        QCOMPARE(Editor::values(vase), QString("0=2020-04-01,2="));
+    }
+
+    // A date is typed whole at a person's speed, in the short form or as ISO, and Tab moves on.
+    void datesAreTyped() {
+        Editor editor;
+        editor.openNew("Gaps", "Lamp");
+        editor.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+        auto* bought = editor.get<DateBox>("dtpField_0");
+        const auto type = [&](const QString& text) {
+            bought->setFocus();
+            bought->selectAll();
+            QTest::keyClicks(bought, text, Qt::NoModifier, 20);
+            QTest::keyClick(bought, Qt::Key_Tab);
+            QVERIFY(hasFocus(editor.get("txtField_2")));
+        };
+        type("2024-03-15");
+        QCOMPARE(bought->text(), QString("3/15/2024"));
+        type("3/45/2024");
+        editor.refused("Please specify a valid value for the 'Bought' field.", bought);
+        type("3/15/2024");
+        editor.click("cmdSaveExit");
+        QCOMPARE(Editor::values(Editor::itemID("Gaps", "Lamp")), QString("0=2024-03-15,2="));
     }
 
     void replacementPriceOfANewItem() {
@@ -294,6 +354,14 @@ private slots:
         QCOMPARE(save("Vase", "1,000.50", ""), Currency::fromUnits(10005000));
         Settings::setText(SettingKeys::ReplacePrice, "1");
         QCOMPARE(save("Desk", "99.99", ""), Currency::fromUnits(999900));
+        // An amount with more than cents, shown rounded, survives a save that did not touch it.
+        Settings::setText(SettingKeys::ReplacePrice, "2");
+        Settings::setText(SettingKeys::ReplacePercent, "91");
+        QCOMPARE(save("Stool", "1.65", ""), Currency::fromUnits(15015));
+        editor.open("Gaps", "E", Editor::itemID("Gaps", "Stool"));
+        QCOMPARE(editor.get("txtReplacePriceAM")->text(), QString("1.50"));
+        editor.click("cmdSaveExit");
+        QCOMPARE(Editor::stored("Gaps", "Stool", "ReplacePriceAM"), Currency::fromUnits(15015));
         Settings::setText(SettingKeys::ReplacePrice, "0");
         QCOMPARE(save("Bed", "300", ""), Currency());
 
@@ -334,9 +402,9 @@ private slots:
 
         // Dates go back to no date, or to today when one is required.
         editor.openNew("Gaps", "Lamp");
-        editor.get<QDateEdit>("dtpField_0")->setDate(QDate(2001, 1, 1));
+        editor.get<DateBox>("dtpField_0")->setDate(QDate(2001, 1, 1));
         editor.click("cmdSaveNew");
-        QCOMPARE(editor.get<QDateEdit>("dtpField_0")->date(), QDate::currentDate());
+        QCOMPARE(editor.get<DateBox>("dtpField_0")->date(), QDate::currentDate());
         editor.openNew("Wine", "Rioja");
         editor.get("txtField_0")->setText("Spain");
         editor.get<OptionalDateEdit>("dtpField_2")->setDate(QDate(2030, 1, 1));

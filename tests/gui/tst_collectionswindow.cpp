@@ -1,7 +1,7 @@
 // The collections window: its list and buttons and when they are enabled, the grid of a
 // collection's items with one column per field, the status texts after the definition and item
-// windows, and the Edit menu and copy commands while it is on display. (Header
-// sorting is the grid's own, tested through the inventory window.)
+// windows, and the Edit menu and copy commands while it is on display. (How header clicks sort is
+// the grid's own, tested through the inventory window; here the values sort by their kind.)
 
 #include "GuiTest.h"
 
@@ -88,11 +88,13 @@ private slots:
         QCOMPARE(grid->gridModel()->headers(),
                  (QStringList{"ItemID", "Item Name", "Year", "Mint", "Grade", "Proof", "Price"}));
         QCOMPARE(columnTexts(grid, "Price"), (QStringList{"$1,235", "$0"}));
+        QCOMPARE(columnTexts(grid, "Proof"), (QStringList{"False", "True"}));
+        // The shares; the last column takes what they leave.
         const int width = grid->viewport()->width();
         QCOMPARE(grid->columnWidth(1), int(width * 0.25));
         for (int column = 2; column <= 5; ++column)
             QCOMPARE(grid->columnWidth(column), int(width * 0.15));
-        QCOMPARE(grid->columnWidth(6), int(width * 0.10));
+        QCOMPARE(grid->columnWidth(6), width - int(width * 0.25) - 4 * int(width * 0.15));
         const auto alignment = [grid](int column) {
             return grid->model()->index(0, column).data(Qt::TextAlignmentRole).toInt() &
                    Qt::AlignHorizontal_Mask;
@@ -109,6 +111,33 @@ private slots:
         QCOMPARE(grid->text(0, 2), QString("UK"));
         QCOMPARE(grid->columnWidth(2), int(grid->viewport()->width() * 0.60));
         QCOMPARE(alignment(2), int(Qt::AlignLeft));
+    }
+
+    // Values are shown by their field's kind and sorted by what they stand for.
+    void gridShowsValuesByKind() {
+        App app;
+        addCollection("Wine", {{0, "Bottles", 4, false, ""},
+                               {1, "Drink by", 6, false, ""},
+                               {2, "Cost", 7, false, ""},
+                               {3, "Opened", 5, false, ""}});
+        addCollectionItem("Wine", "Rioja", {{0, "10"}, {1, "2031-03-05"}, {2, "12.5"}, {3, "1"}});
+        addCollectionItem("Wine", "Tokaji", {{0, "9.5"}, {1, "3/15/2020"}, {2, "$100"}, {3, "0"}});
+        addCollectionItem("Wine", "Port", {{0, "100"}, {1, "spring"}, {2, "2"}, {3, ""}});
+        app.open();
+        app.choose("Wine");
+        GridView* grid = app.grid();
+        QCOMPARE(columnTexts(grid, "Drink by"), (QStringList{"3/5/2031", "3/15/2020", "spring"}));
+        QCOMPARE(columnTexts(grid, "Cost"), (QStringList{"$12.50", "$100.00", "$2.00"}));
+        QCOMPARE(columnTexts(grid, "Opened"), (QStringList{"True", "False", ""}));
+        const QList<std::pair<QString, QStringList>> sorted = {
+            {"Bottles", {"Tokaji", "Rioja", "Port"}},
+            {"Drink by", {"Tokaji", "Rioja", "Port"}},
+            {"Cost", {"Port", "Rioja", "Tokaji"}},
+        };
+        for (const auto& [caption, names] : sorted) {
+            clickHeader(grid, caption);
+            QCOMPARE(columnTexts(grid, "Item Name"), names);
+        }
     }
 
     void itemCommandsFollowTheSelection() {
@@ -157,13 +186,13 @@ private slots:
         QCOMPARE(app.buttons(), QString("100100"));
         QCOMPARE(app.grid()->rowCount(), 1);
 
-        // A rename: the status names the collection as it was opened; the grid follows it.
+        // A rename: the status and the grid follow the new name.
         app.choose("Coins");
         app.run("cmdEditCollection", [](QWidget* define) {
             child<QLineEdit>(define, "txtCollectionNM")->setText("Old Coins");
             click(define, "cmdOK");
         });
-        QCOMPARE(app.main->statusText(), QString("Collection 'Coins' updated."));
+        QCOMPARE(app.main->statusText(), QString("Collection 'Old Coins' updated."));
         QCOMPARE(app.heading()->text(), QString("Items in collection 'Old Coins'"));
         QString caption;
         app.run("cmdNew", [&caption](QWidget* editor) {

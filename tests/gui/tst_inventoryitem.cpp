@@ -4,6 +4,7 @@
 
 #include "GuiTest.h"
 
+#include "widgets/DateBox.h"
 #include "windows/inventory/frmInventoryItem.h"
 
 namespace {
@@ -110,6 +111,9 @@ private slots:
         row("6: 256 characters", "", "cboPurchaseLocationTX", QString(256, 'p'),
             "The purchase location field cannot be longer than 255 characters.");
         row("7", "Purchase Date", "dtpPurchaseDT", "", options + "purchase date is required.");
+        row("7: a date typed as ISO", "", "dtpPurchaseDT", "2024-02-29", "");
+        row("7: a day that is none", "", "dtpPurchaseDT", "2/30/2024",
+            "The purchase date must be a valid date.");
         row("8", "Purchase Price", "txtPurchasePriceAM", "",
             options + "purchase price is required.");
         row("9: 12.5", "", "txtPurchasePriceAM", "12.5", "");
@@ -145,8 +149,13 @@ private slots:
                 combo->setEditText(value);
             else if (combo)
                 combo->setCurrentIndex(-1);
-            else
-                qobject_cast<OptionalDateEdit*>(control)->clear();
+            else if (auto* date = qobject_cast<OptionalDateEdit*>(control); value.isEmpty())
+                date->clear();
+            else {
+                date->checkBox()->setChecked(true);
+                date->dateEdit()->selectAll();
+                QTest::keyClicks(date->dateEdit(), value);
+            }
         }
         if (message.isEmpty()) {
             e.save();

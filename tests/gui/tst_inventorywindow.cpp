@@ -8,6 +8,8 @@
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 
+#include <QMdiArea>
+
 namespace {
 
 // The application started on a database with three items, the view chosen beforehand.
@@ -165,6 +167,41 @@ private slots:
         app.inventory()->lstViewValues_Populate();
         QCOMPARE(app.valueTexts(), QStringList{"*** All ***"});
         QCOMPARE(app.values()->currentRow(), -1);
+        // Then nothing is listed, and no heading names a value: also not after an entry was
+        // added to the other view's list, which refills the grid.
+        app.prompts.answerInput("Hobbies");
+        whenModalShown([](QWidget* dialog) {
+            click(dialog, "cmdNew");
+            click(dialog, "cmdClose");
+        });
+        app.main->menuItem("mnuEdit_ItemTypes")->trigger();
+        QCOMPARE(app.grid()->rowCount(), 0);
+        QCOMPARE(app.control<QLabel>("hdgGrid")->text(), QString());
+        QVERIFY(!app.menuOn("mnuEdit_CopyGrid"));
+    }
+
+    // At 1024 x 700 a price up to $99,999.99 is shown in full, and the last column takes the
+    // width the others leave.
+    void pricesAreReadableAtASmallSize() {
+        App app;
+        inventoryItems().Add({.ItemNM = "Piano",
+                              .PurchasePriceAM = "99999.99",
+                              .TypeTX = "Tools",
+                              .LocationTX = "Garage"});
+        app.main->showNormal();
+        app.main->resize(1024, 700);
+        app.inventory()->lvwItems_Populate();
+        GridView* grid = app.grid();
+        QTRY_COMPARE(app.inventory()->size(), app.main->mdiArea()->viewport()->size());
+        const int price = grid->columnIndex("Price");
+        QVERIFY(app.column("Price").contains("$99,999.99"));
+        const QModelIndex cell = grid->model()->index(0, price);
+        QVERIFY2(grid->columnWidth(price) >= grid->sizeHintForIndex(cell).width(),
+                 qPrintable(QString::number(grid->columnWidth(price))));
+        int used = 0;
+        for (int column = 1; column < grid->columnCount(); ++column)
+            used += grid->columnWidth(column);
+        QCOMPARE(used, grid->viewport()->width());
     }
 
     void headersSortTheGrid() {

@@ -1,6 +1,7 @@
 // The main window: its commands by name and their state, the status bar and its timer, the
 // switching of tool windows, the Edit menu and copy commands dispatched to the tool window on
-// display, engine errors during a command, help, the web site, Options and About.
+// display, engine errors during a command, help, the web site, Options and About, and the
+// window's place kept across a restart.
 
 #include "GuiTest.h"
 
@@ -13,6 +14,7 @@
 
 #include <QDesktopServices>
 #include <QHelpContentModel>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QMdiArea>
 #include <QStatusBar>
@@ -185,6 +187,15 @@ private slots:
         // The help file's own pages are shown: the contents list them and the start page opens.
         QTRY_VERIFY(help->engine()->contentModel()->rowCount() > 0);
         QVERIFY(help->engine()->fileData(help->currentPage()).contains("Welcome to Domivo"));
+        // One click on an entry of the contents opens its page.
+        main.menuItem("mnuHelp_Contents")->trigger();
+        auto* contents = help->findChild<QHelpContentWidget*>("lstContents");
+        const QModelIndex page = contents->model()->index(1, 0, contents->model()->index(0, 0));
+        const QUrl url = help->engine()->contentModel()->contentItemAt(page)->url();
+        QVERIFY(url.isValid() && url != help->currentPage());
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualRect(page).center());
+        QCOMPARE(help->currentPage(), url);
         // The collection is kept in the cache folder, never beside the installed help file.
         QVERIFY(HelpWindow::collectionFile().startsWith(app.env.root()));
 
@@ -194,6 +205,38 @@ private slots:
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.urls.size(), 1);
         QCOMPARE(catcher.urls.first().host(), QString("www.qelto.com"));
+    }
+
+    // The window opens where it was left, maximised or not; the first time it fits the screen.
+    void windowPlaceIsRememberedAcrossARestart() {
+        GuiTestEnvironment env;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect place(30, 40, 700, 500);
+        {
+            frmMain main(env.dataFolder());
+            QVERIFY(screen.contains(main.geometry()));
+            QVERIFY(main.width() >= 640 && main.height() >= 480);
+            main.show();
+            main.setGeometry(place);
+            main.close();
+        }
+        {
+            frmMain main(env.dataFolder());
+            QCOMPARE(main.geometry(), place);
+            main.showMaximized();
+            main.close();
+        }
+        {
+            frmMain main(env.dataFolder());
+            QVERIFY(main.windowState().testFlag(Qt::WindowMaximized));
+            main.showNormal();
+            QCOMPARE(main.geometry(), place);
+        }
+        // A place left on a screen that is gone is brought back onto this one.
+        Settings::setInteger(SettingKeys::WindowLeft, screen.right() + 500);
+        Settings::setText(SettingKeys::WindowMaximized, "0");
+        frmMain moved(env.dataFolder());
+        QVERIFY(screen.contains(moved.geometry()));
     }
 
     void optionsAndAboutOpenFromTheMenus() {

@@ -79,11 +79,12 @@ private slots:
         QCOMPARE(written(SettingKeys::ReplacePrice, SettingKeys::ReplacePercent), QString("0|"));
     }
 
-    void percentageMustBeANumber() {
+    void percentageMustBeAWholeNumberFrom0To99() {
         GuiTestEnvironment env;
         ScriptedPrompts prompts;
-        prompts.answerMessage(QMessageBox::Ok, "The 'compute as percent of purchase price' "
-                                               "value must be from 0 to 99.");
+        const QString range = "The 'compute as percent of purchase price' value must be from 0 "
+                              "to 99.";
+        prompts.answerMessage(QMessageBox::Ok, range);
         Options options;
         options.check("chkRequireModel")->click();
         options.check("chkRoundPrices")->click();
@@ -96,6 +97,17 @@ private slots:
         QVERIFY(!Settings::contains(SettingKeys::ReplacePercent));
         QVERIFY(!Settings::contains(SettingKeys::RoundPrices));
 
+        // A sign would give new items a negative replacement price, a dollar sign would be
+        // read back as 100: both are refused, and so is a fraction.
+        for (const char* typed : {"-5", "$5", "5."}) {
+            prompts.answerMessage(QMessageBox::Ok, range);
+            options.percent()->clear();
+            QTest::keyClicks(options.percent(), typed);
+            options.click("cmdOK");
+            QVERIFY2(options.window.isVisible(), typed);
+            QVERIFY(!Settings::contains(SettingKeys::ReplacePercent));
+        }
+        options.percent()->clear();
         QTest::keyClicks(options.percent(), "90");
         options.click("cmdOK");
         QVERIFY(!options.window.isVisible());

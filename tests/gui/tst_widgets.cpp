@@ -1,6 +1,6 @@
 // The shared widget pieces of the tool windows: the grid (filling, sorting by value, the copy
-// commands), type-ahead in combo boxes, the date field that can hold no date, and
-// the real message box behind the seam the other tests script.
+// commands), type-ahead in combo boxes, the typed date box and the date field that can hold no
+// date, and the real message box behind the seam the other tests script.
 // (Header clicks are tested through the inventory window; filling and choosing in combo boxes
 // through the item editors.)
 
@@ -9,7 +9,10 @@
 #include "types/Currency.h"
 #include "widgets/ComboHelpers.h"
 
-#include <QDateEdit>
+#include "widgets/DateBox.h"
+
+#include <QCalendarWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -70,6 +73,9 @@ private slots:
         QTest::newRow("dates as values")
             << QVariantList{QDate(2026, 12, 6), QDate(2025, 1, 15), QDate(2026, 3, 2)}
             << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
+        QTest::newRow("dates as values, one stored as a text that names none")
+            << QVariantList{QDate(2026, 12, 6), "spring", QDate(2025, 1, 15)}
+            << QStringList{"1/15/2025", "12/6/2026", "spring"};
         QTest::newRow("dates as text") << QVariantList{"12/6/2026", "1/15/2025", "3/2/2026"}
                                        << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
         QTest::newRow("text without regard to case")
@@ -118,7 +124,7 @@ private slots:
                                       {{1LL, "Sofa", "$800.00"}, {2LL, "Lamp", QVariant()}}));
         CopyGrid(&grid);
         QCOMPARE(clipboard->text(), QString("1\tSofa\t$800.00\r\n2\tLamp\t\r\n"));
-        QCOMPARE(window.statusText(), QString("Contents of grid copied to the Windows Clipboard."));
+        QCOMPARE(window.statusText(), QString("Contents of grid copied to the clipboard."));
 
         // Nothing selected: nothing copied.
         window.ShowStatus(QString());
@@ -128,8 +134,7 @@ private slots:
         grid.selectRow(0);
         CopySelectedRow(&grid);
         QCOMPARE(clipboard->text(), QString("1\tSofa\t$800.00"));
-        QCOMPARE(window.statusText(),
-                 QString("Selected grid item copied to the Windows Clipboard."));
+        QCOMPARE(window.statusText(), QString("Selected grid item copied to the clipboard."));
 
         FillListView(&grid, Recordset({"ID", "Item"}, {}));
         CopyGrid(&grid);
@@ -201,6 +206,52 @@ private slots:
         QCOMPARE(text, QString("Delete 'Coins <b>XXX</b>'?"));
     }
 
+    // A date is typed whole, at a person's pace, like any text; the calendar is still there.
+    void dateBoxTakesATypedDate() {
+        QWidget window;
+        auto* box = new DateBox(&window);
+        auto* next = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(box);
+        layout->addWidget(next);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy changes(box, &DateBox::dateChanged);
+        const auto type = [&](const QString& text) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, text, Qt::NoModifier, 20);
+            QTest::keyClick(box, Qt::Key_Tab);
+            QVERIFY(next->hasFocus());
+        };
+        type("3/15/2024");
+        QCOMPARE(box->date(), QDate(2024, 3, 15));
+        QCOMPARE(changes.last().first().toDate(), QDate(2024, 3, 15));
+        // Leaving the box shows ISO and two-digit years in the short form.
+        type("2024-03-05");
+        QCOMPARE(box->text(), QString("3/5/2024"));
+        type("3/5/24");
+        QCOMPARE(box->text(), QString("3/5/2024"));
+        // A text that names no date stays as typed, for the window to refuse.
+        type("3/45/2024");
+        QCOMPARE(box->text(), QString("3/45/2024"));
+        QVERIFY(!box->date().isValid());
+
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_F4);
+        QCalendarWidget* calendar = box->calendar();
+        QVERIFY(calendar && calendar->isVisible());
+        calendar->setSelectedDate(QDate(2024, 2, 29));
+        emit calendar->activated(calendar->selectedDate());
+        QVERIFY(!calendar->isVisible());
+        QCOMPARE(box->text(), QString("2/29/2024"));
+        // Opened again, it shows the box's date.
+        box->showCalendar();
+        QCOMPARE(calendar->selectedDate(), QDate(2024, 2, 29));
+        calendar->window()->hide();
+    }
+
     void optionalDateHoldsNoDateWhenUnchecked() {
         OptionalDateEdit field;
         QSignalSpy changes(&field, &OptionalDateEdit::valueChanged);
@@ -219,6 +270,10 @@ private slots:
         QCOMPARE(field.date(), QDate(2024, 2, 29));
         field.setValue(QDateTime(QDate(2023, 5, 1), QTime(10, 30)));
         QCOMPARE(field.value(), QVariant(QDate(2023, 5, 1)));
+        // A text that names no date is shown as it is, and is no date.
+        field.setText("spring");
+        QCOMPARE(field.text(), QString("spring"));
+        QVERIFY(!field.isNull() && field.value().isNull() && !field.date().isValid());
     }
 };
 

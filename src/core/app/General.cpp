@@ -10,6 +10,36 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// A Date field's value: the day it names, read from ISO or from a short form older versions
+// wrote; a text that names no day for certain is left as it is, never guessed.
+QVariant storedDate(const QVariant& value) {
+    if (value.typeId() == QMetaType::QDate)
+        return value;
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime().date();
+    const QString text = General::ValueText(value);
+    const QDate date = DateText::readStoredFieldDate(text);
+    return date.isValid() ? QVariant(date) : QVariant(text);
+}
+
+QString yesNoText(const QVariant& value) {
+    const QString text = General::ValueText(value).trimmed();
+    if (text.isEmpty())
+        return {};
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("True");
+    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("False");
+    const auto number = General::ParseNumber(text);
+    if (!number)
+        return text;
+    return *number != 0 ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
+
 namespace General {
 
 QString GetAppTitle() {
@@ -180,31 +210,25 @@ QString FormatPrice(const QVariant& value, bool withDollar) {
 }
 
 QString FieldValueText(const QVariant& value, short fieldKind) {
+    return ValueText(FieldValue(value, fieldKind));
+}
+
+QVariant FieldValue(const QVariant& value, short fieldKind) {
     switch (fieldKind) {
     case colFieldType::String:
     case colFieldType::FixedList:
     case colFieldType::MemoryList:
     case colFieldType::Integer:
     case colFieldType::Float:
-    case colFieldType::Date:
         return ValueText(value);
-    case colFieldType::YesNo: {
-        const QString text = ValueText(value).trimmed();
-        if (text.isEmpty())
-            return {};
-        if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-            return QStringLiteral("True");
-        if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-            return QStringLiteral("False");
-        const auto number = ParseNumber(text);
-        if (!number)
-            return text;
-        return *number != 0 ? QStringLiteral("True") : QStringLiteral("False");
-    }
+    case colFieldType::Date:
+        return storedDate(value);
+    case colFieldType::YesNo:
+        return yesNoText(value);
     case colFieldType::Money:
         return FormatPrice(value, true);
     default:
-        return {};
+        return QString();
     }
 }
 

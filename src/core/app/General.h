@@ -57,8 +57,12 @@ Currency ReplacementByPercent(Currency purchase);
 // Null and the empty text give "".
 QString FormatPrice(const QVariant& value, bool withDollar);
 
-// A collection field value as the reports show it, by field type code: text as it is, Yes/No as
-// "True"/"False", Currency through FormatPrice with "$"; unknown types give "".
+// A collection field value as the grid and the reports show it, by field type code: text as it
+// is, Yes/No as "True"/"False", Currency through FormatPrice with "$", a date in its short form
+// (a stored text that reads as no date stays as it is); unknown types give "".
 QString FieldValueText(const QVariant& value, short fieldKind);
+// The same, as a value that sorts by what it stands for: a QDate for a date that can be read,
+// otherwise FieldValueText's text (numbers and amounts are sorted by the text they read as).
+QVariant FieldValue(const QVariant& value, short fieldKind);
 
 } // namespace General

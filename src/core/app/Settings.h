@@ -27,6 +27,13 @@ inline constexpr SettingKey BackupDays{"Settings", "BackupDays"};
 inline constexpr SettingKey ViewBy{"Settings", "View By"};
 inline constexpr SettingKey LastCompact{"Dates", "LastCompact"};
 inline constexpr SettingKey LastBackup{"Dates", "LastBackup"};
+// Where the main window was left: its normal place and size in pixels (the inside of the
+// window, without the frame) and whether it was maximised ("0"/"1").
+inline constexpr SettingKey WindowLeft{"Window", "Left"};
+inline constexpr SettingKey WindowTop{"Window", "Top"};
+inline constexpr SettingKey WindowWidth{"Window", "Width"};
+inline constexpr SettingKey WindowHeight{"Window", "Height"};
+inline constexpr SettingKey WindowMaximized{"Window", "Maximized"};
 } // namespace SettingKeys
 
 // The per-user settings store, shared by the application, the command-line tool and the

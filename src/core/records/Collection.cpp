@@ -40,11 +40,21 @@ void Collection::insert(Connection& connection, const QString& name, const QStri
 
 void Collection::Update(const QString& oldName, const QString& newName,
                         const QString& comments) const {
-    // One statement renames and sets the comments together; the relations carry the new name
-    // into the field definitions and the items.
-    write(QStringLiteral(
-              "UPDATE tblCollection SET CollectionNM = ?, CommentsTX = ? WHERE CollectionNM = ?"),
-          {newName, comments, oldName});
+    Connection connection = connect();
+    Transaction transaction(connection);
+    // The relations carry a new name into the field definitions and the items.
+    connection.execute(QStringLiteral("UPDATE tblCollection SET CollectionNM = ?, CommentsTX = ? "
+                                      "WHERE CollectionNM = ?"),
+                       {newName, comments, oldName});
+    // Names compare without regard to case, so the engine sees a change of case alone as no
+    // change of the key and does not cascade it; the rows that hang on the name are given the
+    // new spelling here.
+    for (const char* table : {"tblCollectionField", "tblCollectionItem"})
+        connection.execute(QStringLiteral("UPDATE %1 SET CollectionNM = ?1 WHERE CollectionNM = ?1 "
+                                          "AND CollectionNM <> ?1 COLLATE BINARY")
+                               .arg(QLatin1String(table)),
+                           {newName});
+    transaction.commit();
 }
 
 void Collection::Delete(const QString& name) const {

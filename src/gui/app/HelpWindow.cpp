@@ -63,6 +63,11 @@ HelpWindow::HelpWindow(const QString& helpFile, QWidget* parent)
     contents->setObjectName(QStringLiteral("lstContents"));
     m_tabHelp->addTab(contents, QStringLiteral("&Contents"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
+    // A page opens on a single click, as in any help viewer.
+    connect(contents, &QHelpContentWidget::clicked, this, [this](const QModelIndex& index) {
+        if (const QHelpContentItem* item = m_engine->contentModel()->contentItemAt(index))
+            showPage(item->url());
+    });
     // One book of pages: show them all at once.
     connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
             [contents] { contents->expandToDepth(0); });

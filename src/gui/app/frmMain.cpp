@@ -10,6 +10,7 @@
 #include "app/HelpWindow.h"
 #include "app/KeyStates.h"
 #include "app/ToolWindow.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowRegistry.h"
 #include "app/frmAbout.h"
 #include "app/frmOptions.h"
@@ -124,7 +125,7 @@ frmMain::frmMain(const QString& dataFolder, QWidget* parent)
     setWindowTitle(General::GetAppTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/Domivo.svg")));
     setMinimumSize(MinimumWidth, MinimumHeight);
-    resize(900, 640);
+    WindowPlacement::restore(this);
 
     m_splash = new frmSplash(this);
     m_splash->setParent(nullptr, m_splash->windowFlags());
@@ -267,6 +268,8 @@ void frmMain::remind(const char* what) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!m_ended)
+        WindowPlacement::save(this);
     MDIForm_Unload();
     event->accept();
 }

@@ -1,6 +1,5 @@
 #include "app/frmOptions.h"
 
-#include "app/General.h"
 #include "app/Settings.h"
 #include "dialogs/MessageBoxes.h"
 #include "widgets/NamedWidgets.h"
@@ -15,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +26,14 @@ using NamedWidgets::label;
 
 // How many days a reminder may wait at most; the counters start at 1.
 constexpr int MaxReminderDays = 9999;
+
+// The percentage of the purchase price a new item's replacement price is computed as: a whole
+// number from 0 to 99, as the message that refuses anything else says. A sign or a dollar sign
+// is refused, not read as something else.
+bool isPercent(const QString& text) {
+    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]{1,2}$"));
+    return wholeNumber.match(text.trimmed()).hasMatch();
+}
 
 QString flag(const QCheckBox* box) {
     return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
@@ -199,7 +207,7 @@ void frmOptions::cmdOK_Click() {
     Settings::setInteger(SettingKeys::ReplacePrice, selectedReplacePrice());
 
     if (Settings::integer(SettingKeys::ReplacePrice, 0) == 2) {
-        if (!General::IsNumeric(m_txtReplacePercent->text())) {
+        if (!isPercent(m_txtReplacePercent->text())) {
             MsgBox(this,
                    QStringLiteral(
                        "The 'compute as percent of purchase price' value must be from 0 to 99."),
@@ -208,7 +216,7 @@ void frmOptions::cmdOK_Click() {
             m_txtReplacePercent->setFocus();
             return;
         }
-        Settings::setText(SettingKeys::ReplacePercent, m_txtReplacePercent->text());
+        Settings::setText(SettingKeys::ReplacePercent, m_txtReplacePercent->text().trimmed());
     } else {
         Settings::setText(SettingKeys::ReplacePercent, QString());
     }

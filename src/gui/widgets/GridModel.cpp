@@ -121,9 +121,20 @@ void GridModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= m_headers.size() || m_rows.size() < 2)
         return;
 
-    // One kind for the whole column, so that every pair of rows compares the same way.
+    // One kind for the whole column, so that every pair of rows compares the same way. A
+    // column that holds dates as values is a date column even where a value is text that
+    // names no date (a collection date stored in a form that cannot be read); such text sorts
+    // after the dates.
     SortKind kind = SortKind::Number;
+    const bool holdsDates = std::any_of(m_rows.cbegin(), m_rows.cend(), [column](const Row& row) {
+        const int type = row.values.at(column).typeId();
+        return type == QMetaType::QDate || type == QMetaType::QDateTime;
+    });
     for (const Row& row : m_rows) {
+        if (holdsDates) {
+            kind = SortKind::Date;
+            break;
+        }
         const QString& text = row.texts.at(column);
         if (text.trimmed().isEmpty())
             continue;
@@ -164,7 +175,11 @@ void GridModel::sort(int column, Qt::SortOrder order) {
         case SortKind::Number:
             return x.number < y.number;
         case SortKind::Date:
-            return x.date < y.date;
+            if (x.date.isValid() && y.date.isValid())
+                return x.date < y.date;
+            if (x.date.isValid() != y.date.isValid())
+                return x.date.isValid();
+            break;
         case SortKind::Text:
             break;
         }

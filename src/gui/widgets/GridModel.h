@@ -11,7 +11,8 @@
 // grid shows. Column 0 is the row's key (the item text); the other columns are its sub-items.
 // Sorting compares numbers, amounts and dates by value and text without regard to case; a
 // column is sorted as numbers when every text in it reads as a number or an amount ("$1,234.00"),
-// as dates when every text reads as a date, and as text otherwise.
+// as dates when every text reads as a date or the column holds dates as values (text in it
+// that names no date then sorts after the dates), and as text otherwise.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
+#include <QStyle>
 
 GridView::GridView(QWidget* parent)
     : QTreeView(parent)
@@ -101,6 +102,14 @@ void GridView::headerClicked(int column) {
 
 void GridView::setColumnWidthFractions(const QList<double>& fractions) {
     m_fractions = fractions;
+    m_minimumWidths.clear();
+    applyColumnWidths();
+}
+
+void GridView::setColumnMinimumText(int column, const QString& sample) {
+    // The item view keeps this margin on either side of a cell's text.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    m_minimumWidths.insert(column, fontMetrics().horizontalAdvance(sample) + 2 * margin + 2);
     applyColumnWidths();
 }
 
@@ -127,8 +136,18 @@ void GridView::applyColumnWidths() {
     if (m_fractions.isEmpty())
         return;
     const int width = viewport()->width();
-    for (int column = 1; column < columnCount() && column < m_fractions.size(); ++column)
-        setColumnWidth(column, int(width * m_fractions.at(column)));
+    const int columns = std::min(columnCount(), int(m_fractions.size()));
+    const bool stretchLast = columns == columnCount();
+    int used = 0;
+    for (int column = 1; column < columns; ++column) {
+        const int minimum = m_minimumWidths.value(column);
+        int columnWidth = std::max(int(width * m_fractions.at(column)), minimum);
+        // The last column keeps at least half its share when the others' minimums crowd it.
+        if (stretchLast && column == columns - 1)
+            columnWidth = std::max(width - used, std::max(minimum, columnWidth / 2));
+        setColumnWidth(column, columnWidth);
+        used += columnWidth;
+    }
 }
 
 void GridView::modelWasReset() {
@@ -167,7 +186,7 @@ void CopySelectedRow(GridView* grid) {
     if (row < 0)
         return;
     putOnClipboard(rowText(grid, row));
-    ShowStatus(QStringLiteral("Selected grid item copied to the Windows Clipboard."));
+    ShowStatus(QStringLiteral("Selected grid item copied to the clipboard."));
 }
 
 void CopyGrid(GridView* grid) {
@@ -175,5 +194,5 @@ void CopyGrid(GridView* grid) {
     for (int row = 0; row < grid->rowCount(); ++row)
         text += rowText(grid, row) + QLatin1String("\r\n");
     putOnClipboard(text);
-    ShowStatus(QStringLiteral("Contents of grid copied to the Windows Clipboard."));
+    ShowStatus(QStringLiteral("Contents of grid copied to the clipboard."));
 }

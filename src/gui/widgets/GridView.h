@@ -2,6 +2,7 @@
 
 #include "widgets/GridModel.h"
 
+#include <QHash>
 #include <QList>
 #include <QTreeView>
 
@@ -43,8 +44,13 @@ public:
     void headerClicked(int column);
 
     // Column widths as fractions of the grid's inner width (0 hides nothing: column 0 stays
-    // hidden whatever its fraction). Applied again whenever the grid is resized.
+    // hidden whatever its fraction). The last column takes whatever width the others leave, so
+    // that no strip of the grid stays empty. Applied again whenever the grid is resized; a new
+    // list forgets the minimum widths given before.
     void setColumnWidthFractions(const QList<double>& fractions);
+    // The column is never narrower than the sample text needs (the widest amount a price
+    // column must show in full, for instance); the last column gives up the width it takes.
+    void setColumnMinimumText(int column, const QString& sample);
     void setColumnAlignment(int column, Qt::Alignment alignment);
 
 signals:
@@ -63,6 +69,7 @@ private:
     int m_sortKey = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QList<double> m_fractions;
+    QHash<int, int> m_minimumWidths;
 };
 
 // Fills the grid from a recordset: column headers from the recordset's column names, one row

@@ -1,21 +1,18 @@
 #include "widgets/OptionalDateEdit.h"
 
 #include "app/Clock.h"
-#include "types/DateText.h"
+#include "widgets/DateBox.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QHBoxLayout>
 
 OptionalDateEdit::OptionalDateEdit(QWidget* parent)
     : QWidget(parent)
     , m_check(new QCheckBox(this))
-    , m_edit(new QDateEdit(this)) {
+    , m_edit(new DateBox(this)) {
     m_check->setObjectName(QStringLiteral("chkHasDate"));
     m_check->setToolTip(tr("Tick to enter a date; clear for no date"));
     m_edit->setObjectName(QStringLiteral("dteDate"));
-    m_edit->setCalendarPopup(true);
-    m_edit->setDisplayFormat(DateText::shortDateFormat());
     m_edit->setDate(Clock::today());
     m_edit->setEnabled(false);
     setFocusProxy(m_edit);
@@ -28,9 +25,12 @@ OptionalDateEdit::OptionalDateEdit(QWidget* parent)
 
     connect(m_check, &QCheckBox::toggled, this, [this](bool on) {
         m_edit->setEnabled(on);
+        // Ticking asks for a date: a box emptied before offers today's.
+        if (on && m_edit->text().trimmed().isEmpty())
+            m_edit->setDate(Clock::today());
         emit valueChanged(value());
     });
-    connect(m_edit, &QDateEdit::dateChanged, this, [this] {
+    connect(m_edit, &DateBox::dateChanged, this, [this] {
         if (!isNull())
             emit valueChanged(value());
     });
@@ -41,7 +41,8 @@ bool OptionalDateEdit::isNull() const {
 }
 
 QVariant OptionalDateEdit::value() const {
-    return isNull() ? QVariant() : QVariant(m_edit->date());
+    const QDate shown = date();
+    return shown.isValid() ? QVariant(shown) : QVariant();
 }
 
 QDate OptionalDateEdit::date() const {
@@ -67,6 +68,15 @@ void OptionalDateEdit::setDate(const QDate& date) {
     }
     m_edit->setDate(date);
     m_check->setChecked(true);
+}
+
+void OptionalDateEdit::setText(const QString& text) {
+    m_edit->setText(text);
+    m_check->setChecked(true);
+}
+
+QString OptionalDateEdit::text() const {
+    return isNull() ? QString() : m_edit->text();
 }
 
 void OptionalDateEdit::clear() {

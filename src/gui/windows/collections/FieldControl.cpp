@@ -6,12 +6,12 @@
 #include "records/Collection.h"
 #include "types/DateText.h"
 #include "widgets/ComboHelpers.h"
+#include "widgets/DateBox.h"
 #include "widgets/OptionalDateEdit.h"
 #include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 
 // How one kind of control is made, read, written and emptied.
@@ -24,6 +24,9 @@ struct FieldControl::Kind {
     void (*setValue)(QWidget* widget, const QString& text);
     void (*clear)(QWidget* widget);
     void (*refresh)(QWidget* widget, const Setup& setup); // nullptr: nothing to refresh
+    // Whether a stored value comes back exactly as stored while the control still shows what
+    // it was given (a date in a form the control would write differently).
+    bool keepsUntouched;
 };
 
 namespace {
@@ -116,49 +119,67 @@ void clearCheckBox(QWidget* widget) {
     static_cast<QCheckBox*>(widget)->setChecked(false);
 }
 
-// A date, stored in its short form. A required date always holds one; an optional one has a
-// box to tick and starts without a date.
+// A date, stored as ISO ("YYYY-MM-DD") and shown in the short form. A required date always
+// starts with one (today); an optional one has a box to tick and starts without a date. A
+// stored value in a short form an older version wrote is read as well; one that names no date
+// for certain is shown as it is.
 QWidget* createDatePicker(const Setup& setup, int, QWidget* parent) {
     if (!setup.required)
         return new OptionalDateEdit(parent);
-    auto* edit = new QDateEdit(Clock::today(), parent);
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(DateText::shortDateFormat());
-    return edit;
+    auto* box = new DateBox(parent);
+    box->setDate(Clock::today());
+    return box;
+}
+QString dateText(const QString& typed) {
+    const QString text = typed.trimmed();
+    const QDate date = DateText::parseDate(text);
+    // A text that names no date is given back as typed, for the check to refuse.
+    return date.isValid() ? DateText::storageText(date) : text;
 }
 QString datePickerValue(const QWidget* widget) {
     if (const auto* optional = qobject_cast<const OptionalDateEdit*>(widget))
-        return optional->isNull() ? QString() : DateText::shortDate(optional->date());
-    return DateText::shortDate(static_cast<const QDateEdit*>(widget)->date());
+        return dateText(optional->text());
+    return dateText(static_cast<const DateBox*>(widget)->text());
 }
 void setDatePickerValue(QWidget* widget, const QString& text) {
-    const QDate date = DateText::parseDate(text);
-    if (!date.isValid())
+    auto* optional = qobject_cast<OptionalDateEdit*>(widget);
+    if (text.isEmpty()) {
+        if (optional)
+            optional->clear();
         return;
-    if (auto* optional = qobject_cast<OptionalDateEdit*>(widget))
+    }
+    const QDate date = DateText::readStoredFieldDate(text);
+    if (optional && date.isValid())
         optional->setDate(date);
+    else if (optional)
+        optional->setText(text);
+    else if (date.isValid())
+        static_cast<DateBox*>(widget)->setDate(date);
     else
-        static_cast<QDateEdit*>(widget)->setDate(date);
+        static_cast<DateBox*>(widget)->setText(text);
 }
 void clearDatePicker(QWidget* widget) {
     if (auto* optional = qobject_cast<OptionalDateEdit*>(widget))
         optional->clear();
     else
-        static_cast<QDateEdit*>(widget)->setDate(Clock::today());
+        static_cast<DateBox*>(widget)->setDate(Clock::today());
 }
 
-const FieldControl::Kind TextBox{"TEXTBOX",    "txtField",      3495,         createTextBox,
-                                 textBoxValue, setTextBoxValue, clearTextBox, nullptr};
-const FieldControl::Kind ListBox{"LISTBOX",    "lstField",      3495,           createListBox,
-                                 listBoxValue, setListBoxValue, keepListChoice, nullptr};
-const FieldControl::Kind ComboBox{"COMBOBOX",    "cboField",       3495,          createComboBox,
-                                  comboBoxValue, setComboBoxValue, clearComboBox, fillMemoryList};
+const FieldControl::Kind TextBox{"TEXTBOX",     "txtField",   3495,
+                                 createTextBox, textBoxValue, setTextBoxValue,
+                                 clearTextBox,  nullptr,      false};
+const FieldControl::Kind ListBox{"LISTBOX",      "lstField",   3495,
+                                 createListBox,  listBoxValue, setListBoxValue,
+                                 keepListChoice, nullptr,      false};
+const FieldControl::Kind ComboBox{"COMBOBOX",     "cboField",     3495,
+                                  createComboBox, comboBoxValue,  setComboBoxValue,
+                                  clearComboBox,  fillMemoryList, false};
 const FieldControl::Kind CheckBox{"CHECKBOX",     "chkField",    0,
                                   createCheckBox, checkBoxValue, setCheckBoxValue,
-                                  clearCheckBox,  nullptr};
+                                  clearCheckBox,  nullptr,       false};
 const FieldControl::Kind DatePicker{"DATEPICKER",     "dtpField",      2400,
                                     createDatePicker, datePickerValue, setDatePickerValue,
-                                    clearDatePicker,  nullptr};
+                                    clearDatePicker,  nullptr,         true};
 
 bool notEmpty(const QString& value) {
     return !value.isEmpty();
@@ -171,6 +192,10 @@ bool number(const QString& value) {
 }
 bool anything(const QString&) {
     return true;
+}
+// What a date box gives is ISO when the typed text names a date.
+bool isoDate(const QString& value) {
+    return DateText::fromStorage(value).typeId() == QMetaType::QDate;
 }
 bool money(const QString& value) {
     return General::IsValidMoney(value, true);
@@ -190,7 +215,7 @@ const FieldType FieldTypes[] = {
     {&TextBox, wholeNumber, ValueLength}, // Number - Integer
     {&TextBox, number, ValueLength},      // Number - Float
     {&CheckBox, anything, 0},             // Yes/No
-    {&DatePicker, anything, 0},           // Date
+    {&DatePicker, isoDate, 0},            // Date
     {&TextBox, money, AmountLength},      // Currency
 };
 
@@ -230,18 +255,34 @@ bool FieldControl::isGood(int type, const QString& value) {
     return entry && entry->good(value);
 }
 
+bool FieldControl::untouched() const {
+    return m_keepStored && m_kind->value(m_widget) == m_shownValue;
+}
+
 QString FieldControl::value() const {
-    return isNull() ? QString() : m_kind->value(m_widget);
+    if (isNull())
+        return {};
+    return untouched() ? m_storedText : m_kind->value(m_widget);
 }
 
 void FieldControl::setValue(const QString& text) {
-    if (!isNull())
-        m_kind->setValue(m_widget, text);
+    if (isNull())
+        return;
+    m_kind->setValue(m_widget, text);
+    m_keepStored = m_kind->keepsUntouched && !text.isEmpty();
+    m_storedText = text;
+    m_shownValue = m_kind->value(m_widget);
+}
+
+bool FieldControl::isGood() const {
+    return !isNull() && (untouched() || isGood(m_setup.type, value()));
 }
 
 void FieldControl::clear() {
-    if (!isNull())
-        m_kind->clear(m_widget);
+    if (isNull())
+        return;
+    m_kind->clear(m_widget);
+    m_keepStored = false;
 }
 
 void FieldControl::refreshChoices() {

@@ -30,7 +30,7 @@ public:
     // or "DATEPICKER"; "" for an unknown type.
     static QString kindOf(int type);
     // Whether a value is acceptable for a field of the type: text types must not be empty,
-    // numbers and amounts must read as such.
+    // numbers and amounts must read as such, a date must be one (as the control gives it, ISO).
     static bool isGood(int type, const QString& value);
 
     bool isNull() const { return m_widget.isNull(); }
@@ -38,10 +38,13 @@ public:
     const Setup& setup() const { return m_setup; }
 
     // The value as stored: text as typed (without surrounding blanks), the chosen entry, "1" or
-    // "0" for a check box, a date in its short form or "" for no date.
+    // "0" for a check box, a date as ISO ("YYYY-MM-DD") or "" for no date. A date left as
+    // setValue showed it gives back the stored text unchanged, also one in an older short form
+    // or one that names no date: opening and saving an item never changes a date.
     QString value() const;
     void setValue(const QString& text);
-    bool isGood() const { return isGood(m_setup.type, value()); }
+    // Whether the value is one the field's type accepts; a stored date left untouched is kept.
+    bool isGood() const;
     // Empties the control for the next item; a fixed list keeps its choice.
     void clear();
     // Offers again what the field's choices are made of (the values already used, for a memory
@@ -51,7 +54,15 @@ public:
 private:
     FieldControl(const Kind* kind, QWidget* widget, const Setup& setup);
 
+    // Whether the control still shows the value setValue gave it.
+    bool untouched() const;
+
     const Kind* m_kind = nullptr;
     QPointer<QWidget> m_widget;
     Setup m_setup;
+    // The text setValue was given, kept for a kind that gives it back untouched, and what the
+    // control read right after it was shown.
+    bool m_keepStored = false;
+    QString m_storedText;
+    QString m_shownValue;
 };

@@ -204,7 +204,7 @@ bool frmCollectionDefine::ValidFields() {
                 QStringLiteral("Please specify the field type for field %1.").arg(row + 1),
                 fields.txtFieldNM);
         if (type == colFieldType::FixedList && fields.txtFieldListTX->text().trimmed().isEmpty())
-            return refuse(QStringLiteral("You selected a field type of 'String (Fixed List) for "
+            return refuse(QStringLiteral("You selected a field type of 'String (Fixed List)' for "
                                          "field %1 so you must specify the list values.")
                               .arg(row + 1),
                           fields.txtFieldListTX);

@@ -49,13 +49,6 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent, i
     return push;
 }
 
-// An amount as the price boxes show it: always with its cents, so that saving an item does not
-// round the stored prices when the grids show whole dollars.
-QString priceText(const QVariant& amount) {
-    const auto value = General::ToCurrency(amount);
-    return value ? value->format(QStringLiteral("0.00")) : QString();
-}
-
 } // namespace
 
 frmCollectionItem::frmCollectionItem(QWidget* parent)
@@ -112,6 +105,7 @@ QLineEdit* frmCollectionItem::priceBox(const char* name, const char* heading,
     place(dollar, left - 240, 2640, 210, 315);
     auto* box = NamedWidgets::control<QLineEdit>(name, this);
     box->setMaxLength(PriceLength);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(box, left, 2640, width, 315);
     return box;
 }
@@ -195,9 +189,9 @@ void frmCollectionItem::LoadItem(qint64 itemID) {
     if (item.isEmpty())
         return;
     m_txtItemNM->setText(item.value(0, QStringLiteral("ItemNM")).toString());
-    m_txtPurchasePriceAM->setText(priceText(item.value(0, QStringLiteral("PurchasePriceAM"))));
-    m_txtAppraisalPriceAM->setText(priceText(item.value(0, QStringLiteral("AppraisalPriceAM"))));
-    m_txtReplacePriceAM->setText(priceText(item.value(0, QStringLiteral("ReplacePriceAM"))));
+    showPrice(m_txtPurchasePriceAM, item.value(0, QStringLiteral("PurchasePriceAM")));
+    showPrice(m_txtAppraisalPriceAM, item.value(0, QStringLiteral("AppraisalPriceAM")));
+    showPrice(m_txtReplacePriceAM, item.value(0, QStringLiteral("ReplacePriceAM")));
     m_txtCommentsTX->setPlainText(item.value(0, QStringLiteral("CommentsTX")).toString());
     m_lblLastChangeDT->setText(
         QStringLiteral("Last change: ") +
@@ -206,6 +200,19 @@ void frmCollectionItem::LoadItem(qint64 itemID) {
     for (int row = 0; row < values.rowCount(); ++row)
         SetFieldValue(values.value(row, QStringLiteral("FieldID")).toInt(),
                       values.value(row, QStringLiteral("FieldValueTX")).toString());
+}
+
+void frmCollectionItem::showPrice(QLineEdit* box, const QVariant& amount) {
+    const LoadedPrice loaded{General::FormatPrice(amount, false), amount};
+    m_loadedPrices.insert(box, loaded);
+    box->setText(loaded.text);
+}
+
+QVariant frmCollectionItem::priceValue(const QLineEdit* box) const {
+    const auto loaded = m_loadedPrices.constFind(box);
+    if (loaded != m_loadedPrices.cend() && !loaded->text.isEmpty() && box->text() == loaded->text)
+        return loaded->amount;
+    return box->text().trimmed();
 }
 
 bool frmCollectionItem::refuse(const QString& text, QWidget* focus) {
@@ -282,8 +289,8 @@ colItem::Values frmCollectionItem::fieldValues() const {
 void frmCollectionItem::SaveItem() {
     const colItem& items = gData->Collection().Item();
     const QString name = m_txtItemNM->text().trimmed();
-    const QString purchase = m_txtPurchasePriceAM->text().trimmed();
-    const QString appraisal = m_txtAppraisalPriceAM->text().trimmed();
+    const QVariant purchase = priceValue(m_txtPurchasePriceAM);
+    const QVariant appraisal = priceValue(m_txtAppraisalPriceAM);
     const QString comments = m_txtCommentsTX->toPlainText();
     if (isNew()) {
         items.AddWithValues(m_collectionName, name, purchase, appraisal, replacementPrice(),
@@ -295,7 +302,7 @@ void frmCollectionItem::SaveItem() {
                             .ItemNM = name,
                             .PurchasePriceAM = purchase,
                             .AppraisalPriceAM = appraisal,
-                            .ReplacePriceAM = m_txtReplacePriceAM->text().trimmed(),
+                            .ReplacePriceAM = priceValue(m_txtReplacePriceAM),
                             .CommentsTX = comments},
                            fieldValues());
 }
@@ -305,6 +312,7 @@ void frmCollectionItem::ClearEntries() {
          {m_txtItemNM, m_txtPurchasePriceAM, m_txtAppraisalPriceAM, m_txtReplacePriceAM})
         box->clear();
     m_txtCommentsTX->clear();
+    m_loadedPrices.clear();
     for (Slot& slot : m_slots)
         slot.control.clear();
 }

@@ -4,6 +4,8 @@
 #include "records/colItem.h"
 #include "windows/collections/FieldControl.h"
 
+#include <QHash>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -62,11 +64,21 @@ private:
     bool refuse(const QString& text, QWidget* focus);
     bool isNew() const { return m_mode == QLatin1String("N"); }
     void LoadItem(qint64 itemID);
+    void showPrice(QLineEdit* box, const QVariant& amount);
+    // What a price box stores: the typed text, or the stored amount itself while the box still
+    // shows what LoadItem put there (FormatPrice's text, rounded to cents or whole dollars).
+    QVariant priceValue(const QLineEdit* box) const;
     void SaveItem();
     QVariant replacementPrice() const;
     colItem::Values fieldValues() const;
     void ClearEntries();
     void RefreshMemoryLists();
+
+    // What LoadItem put into a price box: the text it showed and the amount stored.
+    struct LoadedPrice {
+        QString text;
+        QVariant amount;
+    };
 
     QString m_collectionName;
     QString m_mode = QStringLiteral("N");
@@ -77,6 +89,7 @@ private:
     QLineEdit* m_txtPurchasePriceAM;
     QLineEdit* m_txtAppraisalPriceAM;
     QLineEdit* m_txtReplacePriceAM;
+    QHash<const QLineEdit*, LoadedPrice> m_loadedPrices;
     QPlainTextEdit* m_txtCommentsTX;
     QLabel* m_lblLastChangeDT;
     QPushButton* m_cmdSaveExit;

@@ -8,6 +8,7 @@
 #include "data/DataChanges.h"
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
+#include "records/CollectionGrid.h"
 #include "widgets/GridView.h"
 #include "widgets/NamedWidgets.h"
 #include "widgets/Twips.h"
@@ -37,6 +38,8 @@ constexpr int BottomGap = 240;
 constexpr double NameShare = 0.25;
 constexpr double PriceShare = 0.10;
 constexpr int FieldsPercent = 60;
+// The Price column shows a price up to this one in full, however narrow its share.
+const QString WidestPrice = QStringLiteral("$99,999.99");
 
 int widest(std::initializer_list<const QPushButton*> buttons) {
     int width = 0;
@@ -202,7 +205,7 @@ void frmCollections::cmdEditCollection_Click() {
         lstCollection_Populate();
         if (!m_collection.isEmpty())
             lvwItems_Populate();
-        ShowStatus(QStringLiteral("Collection '") + define.collectionName() +
+        ShowStatus(QStringLiteral("Collection '") + define.savedName() +
                    QStringLiteral("' updated."));
     });
 }
@@ -234,7 +237,8 @@ void frmCollections::lvwItems_Populate() {
             return;
         }
         const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
-        FillListView(m_lvwItems, gData->Collection().Item().MainGrid(m_collection, roundPrices));
+        FillListView(m_lvwItems,
+                     CollectionGrid::rows(gData->Collection(), m_collection, roundPrices));
         lvwItems_SizeColumns();
         frmMain& main = mainWindow();
         main.setMenuItemEnabled(MenuItem::EditCopyGrid, true);
@@ -258,6 +262,7 @@ void frmCollections::lvwItems_SizeColumns() {
         fractions.append(fieldShare);
     fractions.append(PriceShare);
     m_lvwItems->setColumnWidthFractions(fractions);
+    m_lvwItems->setColumnMinimumText(columns - 1, WidestPrice);
     for (int column = 1; column < columns; ++column)
         m_lvwItems->setColumnAlignment(column, column == columns - 1
                                                    ? Qt::AlignRight | Qt::AlignVCenter

@@ -42,6 +42,8 @@ constexpr View Views[] = {
 // Widths of the grid's columns as shares of its width; the ItemID column is hidden.
 const QList<double> ColumnWidths = {0, 0.17, 0.23, 0.15, 0.10, 0.15, 0.15};
 constexpr int PriceColumn = 4;
+// The Price column shows a price up to this one in full, however narrow its share.
+const QString WidestPrice = QStringLiteral("$99,999.99");
 
 // The gaps inside the panel, in pixels.
 constexpr int Margin = 6;
@@ -164,9 +166,13 @@ void frmInventory::lstViewValues_Click() {
 }
 
 void frmInventory::lvwItems_Populate() {
-    const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
     const int row = m_lstViewValues->currentRow();
-    const QString value = row >= 0 ? m_lstViewValues->item(row)->text() : QString();
+    if (row < 0) {
+        clearGrid();
+        return;
+    }
+    const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
+    const QString value = m_lstViewValues->item(row)->text();
     QString type;
     QString location;
     QString manufacturer;
@@ -199,8 +205,21 @@ void frmInventory::lvwItems_Populate() {
     m_lvwItems->setSortKey(1);
 }
 
+void frmInventory::clearGrid() {
+    // Without a chosen value (there are no items to choose from) nothing is listed, and no
+    // heading or status names a value.
+    m_lvwItems->gridModel()->clear();
+    m_hdgGrid->clear();
+    ShowStatus(QString());
+    mainWindow().setMenuItemEnabled(MenuItem::EditCopy, false);
+    mainWindow().setToolbarButtonEnabled(ToolbarButton::CopyItem, false);
+    mainWindow().setMenuItemEnabled(MenuItem::EditCopyGrid, false);
+    mainWindow().setToolbarButtonEnabled(ToolbarButton::CopyGrid, false);
+}
+
 void frmInventory::lvwItems_SizeColumns() {
     m_lvwItems->setColumnWidthFractions(ColumnWidths);
+    m_lvwItems->setColumnMinimumText(PriceColumn, WidestPrice);
     m_lvwItems->setColumnAlignment(PriceColumn, Qt::AlignRight | Qt::AlignVCenter);
 }
 

@@ -44,6 +44,8 @@ private:
     void cboViewBy_Click();
     void lstViewValues_Click();
     void lvwItems_SizeColumns();
+    // Empties the grid when no value is chosen.
+    void clearGrid();
     void lvwItems_SelectionChanged(int row);
     void lvwItems_DblClick();
     void setItemCommandsEnabled(bool enabled);

@@ -371,6 +371,9 @@ bool frmInventoryItem::ValidateEntry() {
         return refuse(QStringLiteral("You have specified in the OPTIONS that the purchase date is "
                                      "required."),
                       m_dtpPurchaseDT);
+    // A date is typed as text; one that names no day is refused rather than stored as none.
+    if (!m_dtpPurchaseDT->isNull() && !m_dtpPurchaseDT->date().isValid())
+        return refuse(QStringLiteral("The purchase date must be a valid date."), m_dtpPurchaseDT);
     if (m_requirePurchasePrice && priceText(PurchasePrice).isEmpty())
         return refuse(QStringLiteral("You have specified in the OPTIONS that the purchase price "
                                      "is required."),
