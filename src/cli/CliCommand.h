@@ -84,3 +84,4 @@ int runCheck(CliContext& context);
 int runItems(CliContext& context);
 int runCollections(CliContext& context);
 int runCollection(CliContext& context);
+int runExport(CliContext& context);
