@@ -3,6 +3,7 @@
 #include "app/CommandNames.h"
 #include "app/frmMain.h"
 #include "windows/collections/frmCollections.h"
+#include "windows/export/frmExport.h"
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
@@ -42,4 +43,5 @@ void registerWindows(frmMain& main) {
                              dialog.setEditType(QStringLiteral("LOC"));
                          }));
     main.registerCommand(MenuItem::EditMoveLocation, modal<frmMoveLocation>(main));
+    main.registerCommand(MenuItem::FileExport, modal<frmExport>(main));
 }
