@@ -150,6 +150,21 @@ const QVector<CliCommand>& cliCommands() {
                                "Mint\"")}},
             .run = runGraph,
         },
+        {
+            .name = QStringLiteral("export"),
+            .description = QStringLiteral("Export TABLE to FILE as comma-separated values (csv), "
+                                          "tab-separated values (tsv)\nor XML (xml), replacing "
+                                          "FILE when it exists."),
+            .arguments = {{.name = QStringLiteral("TABLE"),
+                           .description = QStringLiteral(
+                               "\"Inventory Items\", \"Inventory Type List\", \"Inventory "
+                               "Location List\" or \"Collection 'NAME'\"")},
+                          {.name = QStringLiteral("FORMAT"),
+                           .description = QStringLiteral("csv, tsv or xml")},
+                          {.name = QStringLiteral("FILE"),
+                           .description = QStringLiteral("the file to write")}},
+            .run = runExport,
+        },
     };
     return commands;
 }

@@ -86,3 +86,4 @@ int runCollections(CliContext& context);
 int runCollection(CliContext& context);
 int runReport(CliContext& context);
 int runGraph(CliContext& context);
+int runExport(CliContext& context);

@@ -26,12 +26,12 @@ public:
     Recordset fetchAll();
 
     sqlite3_stmt* handle() const { return m_stmt; }
+    // Steps once; true while a row is available (read it through handle()).
+    bool step();
 
 private:
     void prepare();
     void bind(int position, const QVariant& value);
-    // Steps once; true while a row is available.
-    bool step();
     [[noreturn]] void fail() const;
 
     sqlite3* m_db;

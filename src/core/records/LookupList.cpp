@@ -11,8 +11,16 @@ LookupList::LookupList(const dvData& data, QString table, QString column)
     , m_table(std::move(table))
     , m_column(std::move(column)) {}
 
+QString LookupList::listStatement() const {
+    return QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(m_table, m_column);
+}
+
 Recordset LookupList::List() const {
-    return read(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(m_table, m_column));
+    return read(listStatement());
+}
+
+RowCursor LookupList::ListRows() const {
+    return readRows(listStatement());
 }
 
 QString LookupList::insertStatement() const {

@@ -9,6 +9,8 @@ class LookupList : public RecordStore {
 public:
     // Every entry, sorted by its text.
     Recordset List() const;
+    // The rows of List, read one at a time.
+    RowCursor ListRows() const;
     // Stores a new entry; false when the table refuses it (a duplicate, an empty or too long
     // text) or the database cannot be reached. Nothing is changed then.
     bool Add(const QString& text) const;
@@ -26,6 +28,7 @@ protected:
     LookupList(const dvData& data, QString table, QString column);
 
 private:
+    QString listStatement() const;
     QString insertStatement() const;
 
     QString m_table;

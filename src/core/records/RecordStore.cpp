@@ -15,6 +15,10 @@ Recordset RecordStore::read(const QString& sql, const QVariantList& params) cons
     return connect().query(sql, params);
 }
 
+RowCursor RecordStore::readRows(const QString& sql, const QVariantList& params) const {
+    return RowCursor(connect(), sql, params);
+}
+
 void RecordStore::write(const QString& sql, const QVariantList& params) const {
     connect().execute(sql, params);
 }

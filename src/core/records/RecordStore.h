@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
+#include "data/RowCursor.h"
 #include "types/Currency.h"
 
 #include <QDate>
@@ -22,6 +23,8 @@ protected:
     const dvData& data() const { return m_data; }
     Connection connect() const;
     Recordset read(const QString& sql, const QVariantList& params = {}) const;
+    // The same rows, read one at a time on a connection the cursor keeps until it goes.
+    RowCursor readRows(const QString& sql, const QVariantList& params = {}) const;
     void write(const QString& sql, const QVariantList& params = {}) const;
     qint64 count(const QString& sql, const QVariantList& params = {}) const;
 

@@ -183,6 +183,22 @@ void colItem::Delete(qint64 itemID) const {
 Recordset colItem::Search(const QString& collection, const QString& selectList,
                           const SqlFragment& condition, const QString& orderBy) const {
     Connection connection = connect();
+    const SqlFragment statement =
+        searchStatement(connection, collection, selectList, condition, orderBy);
+    return connection.query(statement.text, statement.params);
+}
+
+RowCursor colItem::SearchRows(const QString& collection, const QString& selectList,
+                              const SqlFragment& condition, const QString& orderBy) const {
+    Connection connection = connect();
+    const SqlFragment statement =
+        searchStatement(connection, collection, selectList, condition, orderBy);
+    return RowCursor(std::move(connection), statement.text, statement.params);
+}
+
+SqlFragment colItem::searchStatement(Connection& connection, const QString& collection,
+                                     const QString& selectList, const SqlFragment& condition,
+                                     const QString& orderBy) {
     const Recordset fields = connection.query(
         QStringLiteral(
             "SELECT FieldID FROM tblCollectionField WHERE CollectionNM = ? ORDER BY FieldID"),
@@ -217,7 +233,7 @@ Recordset colItem::Search(const QString& collection, const QString& selectList,
     const QString order = orderByList(orderBy, innerColumns);
     if (!order.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + order;
-    return connection.query(sql, params);
+    return {sql, params};
 }
 
 Currency colItem::SumPrice(const QString& collection, const QString& fieldName,

@@ -76,6 +76,10 @@ public:
     // condition name those columns; orderBy lists them too (empty: the engine's order).
     Recordset Search(const QString& collection, const QString& selectList,
                      const SqlFragment& condition = {}, const QString& orderBy = QString()) const;
+    // The rows of Search, read one at a time (an export of a large collection).
+    RowCursor SearchRows(const QString& collection, const QString& selectList,
+                         const SqlFragment& condition = {},
+                         const QString& orderBy = QString()) const;
     // The sum of the purchase prices of the collection's items whose value of the named field
     // equals the value (0 when none does).
     Currency SumPrice(const QString& collection, const QString& fieldName,
@@ -91,6 +95,10 @@ private:
                          const QVariant& purchasePrice, const QVariant& appraisalPrice,
                          const QVariant& replacePrice, const QString& comments);
     static void update(Connection& connection, qint64 itemID, const Changes& changes);
+    // The statement of Search; it reads the collection's fields on the caller's connection.
+    static SqlFragment searchStatement(Connection& connection, const QString& collection,
+                                       const QString& selectList, const SqlFragment& condition,
+                                       const QString& orderBy);
 
     colItemField m_field;
 };

@@ -97,21 +97,30 @@ Recordset invItem::Retrieve(qint64 itemID) const {
     return read(QStringLiteral("SELECT * FROM tblItem WHERE ItemID = ?"), {itemID});
 }
 
+SqlFragment invItem::listStatement(const QString& LocationTX, const QString& TypeTX,
+                                   const QString& orderBy) {
+    SqlFragment statement{QStringLiteral("SELECT * FROM tblItem"), {}};
+    if (!LocationTX.isEmpty())
+        statement.append(QStringLiteral(" WHERE LocationTX = ?"), {LocationTX});
+    else if (!TypeTX.isEmpty())
+        statement.append(QStringLiteral(" WHERE TypeTX = ?"), {TypeTX});
+    const QString order = orderByList(orderBy, columnNames());
+    statement.append(
+        QStringLiteral(" ORDER BY ") +
+        (order.isEmpty() ? QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX") : order));
+    return statement;
+}
+
 Recordset invItem::List(const QString& LocationTX, const QString& TypeTX,
                         const QString& orderBy) const {
-    QString sql = QStringLiteral("SELECT * FROM tblItem");
-    QVariantList params;
-    if (!LocationTX.isEmpty()) {
-        sql += QStringLiteral(" WHERE LocationTX = ?");
-        params.append(LocationTX);
-    } else if (!TypeTX.isEmpty()) {
-        sql += QStringLiteral(" WHERE TypeTX = ?");
-        params.append(TypeTX);
-    }
-    const QString order = orderByList(orderBy, columnNames());
-    sql += QStringLiteral(" ORDER BY ") +
-           (order.isEmpty() ? QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX") : order);
-    return read(sql, params);
+    const SqlFragment statement = listStatement(LocationTX, TypeTX, orderBy);
+    return read(statement.text, statement.params);
+}
+
+RowCursor invItem::ListRows(const QString& LocationTX, const QString& TypeTX,
+                            const QString& orderBy) const {
+    const SqlFragment statement = listStatement(LocationTX, TypeTX, orderBy);
+    return readRows(statement.text, statement.params);
 }
 
 qint64 invItem::Count(const QString& LocationTX, const QString& TypeTX) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SqlFragment.h"
 #include "records/LookupList.h"
 #include "records/RecordStore.h"
 
@@ -87,6 +88,9 @@ public:
     // "ManufacturerNM, ItemNM, ModelSeriesTX".
     Recordset List(const QString& LocationTX, const QString& TypeTX,
                    const QString& orderBy = QString()) const;
+    // The rows of List, read one at a time (an export of a large inventory).
+    RowCursor ListRows(const QString& LocationTX, const QString& TypeTX,
+                       const QString& orderBy = QString()) const;
     // The number of items under a location, else a type, else all items (same precedence as
     // List).
     qint64 Count(const QString& LocationTX, const QString& TypeTX) const;
@@ -105,6 +109,9 @@ public:
     static const QStringList& columnNames();
 
 private:
+    static SqlFragment listStatement(const QString& LocationTX, const QString& TypeTX,
+                                     const QString& orderBy);
+
     invType m_type;
     invLocation m_location;
 };

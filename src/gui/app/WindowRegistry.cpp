@@ -3,6 +3,7 @@
 #include "app/CommandNames.h"
 #include "app/frmMain.h"
 #include "windows/collections/frmCollections.h"
+#include "windows/export/frmExport.h"
 #include "windows/graphs/frmGraphs.h"
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
@@ -46,4 +47,5 @@ void registerWindows(frmMain& main) {
                          }));
     main.registerCommand(MenuItem::EditMoveLocation, modal<frmMoveLocation>(main));
     main.registerToolWindow(ToolbarButton::Reports, [] { return new frmReports; });
+    main.registerCommand(MenuItem::FileExport, modal<frmExport>(main));
 }

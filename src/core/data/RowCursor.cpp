@@ -1,0 +1,59 @@
+#include "data/RowCursor.h"
+
+#include "data/Statement.h"
+
+#include <sqlite3.h>
+
+RowCursor::RowCursor(Connection connection, const QString& sql, const QVariantList& params)
+    : m_connection(std::move(connection))
+    , m_sql(sql)
+    , m_params(params)
+    , m_statement(std::make_unique<Statement>(m_connection.handle(), sql, params)) {
+    describeColumns();
+}
+
+RowCursor::~RowCursor() = default;
+
+void RowCursor::describeColumns() {
+    sqlite3_stmt* stmt = m_statement->handle();
+    const int count = sqlite3_column_count(stmt);
+    m_columns.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        Column column;
+        column.name = QString::fromUtf8(sqlite3_column_name(stmt, i));
+        const char* declared = sqlite3_column_decltype(stmt, i);
+        column.declaredType = QString::fromUtf8(declared);
+        column.kind = ColumnValue::kindOfDeclaredType(declared);
+        // The engine traces a result column back to its table column, through subqueries too;
+        // a computed column has no origin and may always be Null.
+        const char* table = sqlite3_column_table_name(stmt, i);
+        const char* origin = sqlite3_column_origin_name(stmt, i);
+        int notNull = 0;
+        if (table && origin &&
+            sqlite3_table_column_metadata(
+                m_connection.handle(), sqlite3_column_database_name(stmt, i), table, origin,
+                nullptr, nullptr, &notNull, nullptr, nullptr) == SQLITE_OK)
+            column.nullable = notNull == 0;
+        m_columns.append(column);
+    }
+}
+
+qint64 RowCursor::countRows() {
+    return m_connection.scalar(QStringLiteral("SELECT count(*) FROM (%1)").arg(m_sql), m_params)
+        .toLongLong();
+}
+
+bool RowCursor::next() {
+    // Stepping a finished statement would run it again from the start.
+    if (m_finished || !m_statement->step()) {
+        m_finished = true;
+        m_row.clear();
+        return false;
+    }
+    sqlite3_stmt* stmt = m_statement->handle();
+    m_row.clear();
+    m_row.reserve(m_columns.size());
+    for (int i = 0; i < m_columns.size(); ++i)
+        m_row.append(ColumnValue::read(stmt, i, m_columns[i].kind));
+    return true;
+}

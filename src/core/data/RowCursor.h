@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/ColumnValue.h"
+#include "data/Connection.h"
+
+#include <QString>
+#include <QVariantList>
+#include <QVector>
+#include <memory>
+
+class Statement;
+
+// The rows of one statement read one at a time, for results too large to hold at once (an
+// export of every item of a large household). The cursor keeps its own connection open until
+// it is destroyed, so it is meant for one operation that reads to the end or gives up.
+class RowCursor {
+public:
+    struct Column {
+        QString name;         // the alias the statement gives it
+        QString declaredType; // as the table declares it ("TEXT(50)", "CURRENCY"); "" when computed
+        ColumnValue::Kind kind = ColumnValue::Kind::Unknown;
+        // False only for a value taken straight from a NOT NULL column of a table.
+        bool nullable = true;
+    };
+
+    RowCursor(Connection connection, const QString& sql, const QVariantList& params = {});
+    ~RowCursor();
+    RowCursor(const RowCursor&) = delete;
+    RowCursor& operator=(const RowCursor&) = delete;
+
+    const QVector<Column>& columns() const { return m_columns; }
+    // The database file the rows come from.
+    QString databasePath() const { return m_connection.path(); }
+    // How many rows the statement gives, counted by the engine without handing them over.
+    qint64 countRows();
+    // Moves to the next row; false after the last one.
+    bool next();
+    // The current row, typed as in a Recordset (Null is an invalid QVariant).
+    const QVariantList& row() const { return m_row; }
+
+private:
+    void describeColumns();
+
+    // Declared before the statement, so that the statement is finalised first.
+    Connection m_connection;
+    QString m_sql;
+    QVariantList m_params;
+    std::unique_ptr<Statement> m_statement;
+    QVector<Column> m_columns;
+    QVariantList m_row;
+    bool m_finished = false;
+};
