@@ -6,6 +6,7 @@
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
+#include "windows/search/frmSearch.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void registerWindows(frmMain& main) {
     // the MenuItem::FileCompact and MenuItem::FileBackup commands.
     main.registerToolWindow(ToolbarButton::Inventory, [] { return new frmInventory; });
     main.registerToolWindow(ToolbarButton::Collections, [] { return new frmCollections; });
+    main.registerToolWindow(ToolbarButton::Search, [] { return new frmSearch; });
     main.registerCommand(MenuItem::EditItemTypes,
                          modal<frmListUpdate>(main, [](frmListUpdate& dialog) {
                              dialog.setEditType(QStringLiteral("TYPE"));
