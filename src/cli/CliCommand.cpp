@@ -122,10 +122,10 @@ const QVector<CliCommand>& cliCommands() {
                                                  "lists (default: all),\nshown in the "
                                                  "window's order")),
                  CliOption::value(QStringLiteral("criterion"), QStringLiteral("\"FIELD|OP|VALUE\""),
-                                  QStringLiteral("one row of criteria (at most three); OP is =, "
-                                                 ">, >=, <, <=, <> or Like;\nthe second and "
-                                                 "third may start with and| or or| (default "
-                                                 "and);\n\"\" leaves a row unused"),
+                                  QStringLiteral("a row of criteria, at most three; OP is one of "
+                                                 "= > >= < <= <> Like;\nthe second and third "
+                                                 "may start with and| or or| (default and);\n"
+                                                 "\"\" leaves a row unused"),
                                   3)
                      .allowingEmpty()},
             .run = runSearch,

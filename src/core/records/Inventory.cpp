@@ -14,6 +14,8 @@ Recordset Inventory::Search(const QList<ResultColumn>& columns,
     const SqlFragment where = condition.toSql(known);
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where.text;
+    // In the order the items were added, whichever way the engine finds them.
+    sql += QStringLiteral(" ORDER BY ItemID");
     Connection connection = connect();
     SearchCondition::registerFunctions(connection);
     return connection.query(sql, where.params);

@@ -14,8 +14,8 @@ public:
     const invItem& Item() const { return m_item; }
 
     // The search over tblItem: ItemID, then the given columns of tblItem under their headings,
-    // for the items that meet the condition (every item when it is empty), in the engine's
-    // order. A column or condition naming anything but a column of tblItem throws DbError.
+    // for the items that meet the condition (every item when it is empty), in the order they
+    // were added. A column or condition naming anything but a column of tblItem throws DbError.
     Recordset Search(const QList<ResultColumn>& columns,
                      const SearchCondition& condition = {}) const;
 

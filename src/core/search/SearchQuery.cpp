@@ -31,7 +31,8 @@ Recordset run(const dvData& data, const SearchTarget& target, const QStringList&
     const SearchCondition condition = SearchCriteria::condition(target, rows);
     if (target.isInventory())
         return data.Inventory().Search(columns, condition);
-    return data.Collection().Item().Search(target.collectionName(), columns, condition);
+    return data.Collection().Item().Search(target.collectionName(), columns, condition,
+                                           QStringLiteral("ItemID"));
 }
 
 } // namespace SearchQuery

@@ -16,7 +16,7 @@ QList<ResultColumn> resultColumns(const SearchTarget& target, const QStringList&
                                   int roundPrices);
 
 // Runs the search: ItemID, then the chosen columns, of the items that meet the criteria, in the
-// engine's order. The rows must pass SearchCriteria::ValidCriteria; throws DbError otherwise.
+// order the items were added. The rows must pass SearchCriteria::ValidCriteria; throws DbError otherwise.
 Recordset run(const dvData& data, const SearchTarget& target, const QStringList& chosenColumns,
               const QList<CriteriaRow>& rows, int roundPrices);
 

@@ -272,7 +272,7 @@ void frmSearch::cmdSearch_Click() {
         return;
     const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
     const Recordset found = SearchQuery::run(*gData, *m_target, chosenColumns(), rows, roundPrices);
-    // The rows come in the engine's order, as the columns chosen this time.
+    // The rows come in the order the items were added, with the columns chosen this time.
     m_lvwItems->setSortKey(-1);
     FillListView(m_lvwItems, found);
 
