@@ -78,6 +78,9 @@ frmSearch::frmSearch(QWidget* parent)
     m_cmdSearch->setEnabled(false);
     m_fraCriteria->setEnabled(false);
     m_hdgGrid->setText(QStringLiteral("Items matching search criteria"));
+    QFont bold = m_hdgGrid->font();
+    bold.setBold(true);
+    m_hdgGrid->setFont(bold);
 
     auto* panel = new QVBoxLayout(m_picToolbar);
     panel->setContentsMargins(Margin, Margin, Margin, Margin);
