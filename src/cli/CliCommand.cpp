@@ -15,6 +15,12 @@ CliOption CliOption::value(const QString& name, const QString& valueName,
     return {QCommandLineOption(name, description, valueName), maxCount};
 }
 
+CliOption CliOption::allowingEmpty() const {
+    CliOption copy = *this;
+    copy.mayBeEmpty = true;
+    return copy;
+}
+
 QStringList CliCommand::words() const {
     return name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
@@ -105,6 +111,28 @@ const QVector<CliCommand>& cliCommands() {
             .arguments = {{.name = QStringLiteral("NAME"),
                            .description = QStringLiteral("the collection's name")}},
             .run = runCollection,
+        },
+        {
+            .name = QStringLiteral("search"),
+            .description = QStringLiteral(
+                "Search the inventory, or collection NAME, as the search window does; print "
+                "ItemID and the\nchosen fields of the items found (tab-separated)."),
+            .options =
+                {CliOption::value(QStringLiteral("collection"), QStringLiteral("NAME"),
+                                  QStringLiteral("search collection NAME instead of the "
+                                                 "inventory")),
+                 CliOption::value(QStringLiteral("fields"), QStringLiteral("\"A,B\""),
+                                  QStringLiteral("the fields to show, by the names the window "
+                                                 "lists (default: all),\nshown in the "
+                                                 "window's order")),
+                 CliOption::value(QStringLiteral("criterion"), QStringLiteral("\"FIELD|OP|VALUE\""),
+                                  QStringLiteral("a row of criteria, at most three; OP is one of "
+                                                 "= > >= < <= <> Like;\nthe second and third "
+                                                 "may start with and| or or| (default and);\n"
+                                                 "\"\" leaves a row unused"),
+                                  3)
+                     .allowingEmpty()},
+            .run = runSearch,
         },
         {
             .name = QStringLiteral("report"),

@@ -29,10 +29,14 @@ struct CliOption {
     QCommandLineOption option;
     // How often it may be given: repeated values reach the command in order (values()).
     int maxCount = 1;
+    // Whether `--name ""` is accepted (an empty value that means something to the command).
+    bool mayBeEmpty = false;
 
     static CliOption flag(const QString& name, const QString& description);
     static CliOption value(const QString& name, const QString& valueName,
                            const QString& description, int maxCount = 1);
+    // This option, accepting an empty value.
+    CliOption allowingEmpty() const;
 };
 
 // A positional argument of a command, named as the usage text shows it (FILE, NAME). Optional
@@ -84,6 +88,7 @@ int runCheck(CliContext& context);
 int runItems(CliContext& context);
 int runCollections(CliContext& context);
 int runCollection(CliContext& context);
+int runSearch(CliContext& context);
 int runReport(CliContext& context);
 int runGraph(CliContext& context);
 int runExport(CliContext& context);

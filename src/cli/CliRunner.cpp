@@ -50,11 +50,16 @@ const CliCommand* CliRunner::find(const QStringList& words) const {
 int CliRunner::runCommand(const CliCommand& command, const QStringList& arguments,
                           const QString& dataDir) {
     QCommandLineParser parser;
-    for (const CliOption& declared : command.options)
+    QStringList mayBeEmpty;
+    for (const CliOption& declared : command.options) {
         parser.addOption(declared.option);
+        if (declared.mayBeEmpty)
+            mayBeEmpty += declared.option.names();
+    }
     parser.addOption(CommandLine::helpOption());
     const QString usage = CliUsage::command(command);
-    const QString error = CommandLine::parse(parser, QStringList{command.name} + arguments);
+    const QString error =
+        CommandLine::parse(parser, QStringList{command.name} + arguments, mayBeEmpty);
     if (parser.isSet(CommandLine::helpOption()))
         return printHelp(usage);
     if (const QString problem = error.isEmpty() ? misuse(command, parser) : error;

@@ -4,7 +4,6 @@
 #include "TestEnvironment.h"
 
 #include "data/DbError.h"
-#include "data/SqlFragment.h"
 #include "data/dvData.h"
 
 #include <QLoggingCategory>
@@ -191,7 +190,9 @@ private slots:
         QLoggingCategory::setFilterRules("domivo.sql.debug=true");
         previousHandler = qInstallMessageHandler(catchStatements);
         const Recordset grid = store.items().MainGrid("Four", 0);
-        const Recordset found = store.items().Search("Four", "ItemNM", {"Field3 = ?", {"v3"}});
+        SearchCondition field3;
+        field3.add({.column = "Field3", .value = "v3"});
+        const Recordset found = store.items().Search("Four", {{"ItemNM"}}, field3);
         qInstallMessageHandler(previousHandler);
         QLoggingCategory::setFilterRules("domivo.sql.debug=false");
         QCOMPARE(grid.rowCount(), 1);
@@ -329,25 +330,33 @@ private slots:
         store.sql("UPDATE tblCollectionItemField SET FieldValueTX = 'O''Brien' "
                   "WHERE ItemID = 2 AND FieldID = 2");
         const colItem& items = store.items();
-        const QString select =
-            "ItemNM, PurchasePriceAM, Field2 AS " + SqlFragment::quoteIdentifier(mintField);
+        const QList<ResultColumn> columns = {
+            {"itemnm"}, {"PurchasePriceAM"}, {"Field2", mintField}};
 
-        const Recordset all = items.Search("Coins", select, {}, "ItemNM");
+        const Recordset all = items.Search("Coins", columns, {}, "ItemNM");
         QCOMPARE(all.columnNames(),
                  (QStringList{"ItemID", "ItemNM", "PurchasePriceAM", mintField}));
         QCOMPARE(all.columnValues("ItemNM"), (QVariantList{"Dime", "Penny"}));
         QCOMPARE(all.value(0, "PurchasePriceAM").value<Currency>(), Currency::fromWhole(100));
 
-        QCOMPARE(items.Search("Coins", select, {"Field2 = ?", {"o'brien"}}).columnValues("ItemID"),
-                 QVariantList{2LL});
-        const Recordset either =
-            items.Search("Coins", "Field0",
-                         {"Field0 LIKE ? OR PurchasePriceAM > ?", {"%16", 10000000}}, "Field0");
-        QCOMPARE(either.columnValues("Field0"), (QVariantList{"1909", "1916"}));
+        SearchCondition brien;
+        brien.add({.column = "Field2", .value = "o'brien"});
+        QCOMPARE(items.Search("Coins", columns, brien).columnValues("ItemID"), QVariantList{2LL});
+        SearchCondition either;
+        either.add({.column = "Field0", .op = SearchCondition::Operator::Like, .value = "%16"});
+        either.add({.join = SearchCondition::Join::Or,
+                    .column = "PurchasePriceAM",
+                    .op = SearchCondition::Operator::Greater,
+                    .value = 10000000});
+        QCOMPARE(items.Search("Coins", {{"Field0"}}, either, "Field0").columnValues("Field0"),
+                 (QVariantList{"1909", "1916"}));
 
-        // Coins has no field 1, so there is no column Field1 to sort or filter by.
-        QVERIFY_THROWS_EXCEPTION(DbError, items.Search("Coins", "ItemNM", {}, "Field1"));
-        QVERIFY_THROWS_EXCEPTION(DbError, items.Search("Coins", "ItemNM", {"Field1 = ?", {"x"}}));
+        // Coins has no field 1, so there is no column Field1 to show, sort or filter by.
+        SearchCondition field1;
+        field1.add({.column = "Field1", .value = "x"});
+        QVERIFY_THROWS_EXCEPTION(DbError, items.Search("Coins", {{"Field1"}}));
+        QVERIFY_THROWS_EXCEPTION(DbError, items.Search("Coins", {{"ItemNM"}}, {}, "Field1"));
+        QVERIFY_THROWS_EXCEPTION(DbError, items.Search("Coins", {{"ItemNM"}}, field1));
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include "app/General.h"
 #include "data/DbError.h"
-#include "data/SqlFragment.h"
 #include "data/dvData.h"
 
 namespace {
@@ -183,23 +182,34 @@ private slots:
                                  store.items().DistinctFieldValue("1) FROM tblType_Lkp --"));
     }
 
-    void searchBindsConditionValues() {
+    void searchShowsKnownColumnsAndBindsConditionValues() {
         Store store;
         const Inventory& inventory = store.data.Inventory();
-        const QString fields =
-            QString("ItemNM AS %1, FormatMoney(PurchasePriceAM, '$#,##0.00') AS %2")
-                .arg(SqlFragment::quoteIdentifier("Item Name"),
-                     SqlFragment::quoteIdentifier("Purchase Price"));
+        const QList<ResultColumn> columns = {
+            {"ItemNM", "Item Name"},
+            {"PurchasePriceAM", "Purchase Price", ResultColumn::Amount::Money}};
 
-        const Recordset all = inventory.Search(fields);
+        const Recordset all = inventory.Search(columns);
         QCOMPARE(all.columnNames(), (QStringList{"ItemID", "Item Name", "Purchase Price"}));
         QCOMPARE(all.rowCount(), 3);
 
-        const Recordset found =
-            inventory.Search(fields, {"ManufacturerNM LIKE ? OR PurchasePriceAM > ?",
-                                      {"%'ne%", QVariant::fromValue(Currency::fromWhole(1000))}});
+        SearchCondition condition;
+        condition.add({.column = "ManufacturerNM",
+                       .op = SearchCondition::Operator::Like,
+                       .value = SearchCondition::likePattern("'ne")});
+        condition.add({.join = SearchCondition::Join::Or,
+                       .column = "PurchasePriceAM",
+                       .op = SearchCondition::Operator::Greater,
+                       .value = Currency::fromWhole(1000).units()});
+        const Recordset found = inventory.Search(columns, condition);
         QCOMPARE(found.columnValues("Item Name"), (QVariantList{"Radio", "Wetsuit"}));
         QCOMPARE(found.columnValues("Purchase Price"), (QVariantList{"$1,234.50", "$199.99"}));
+
+        // Only columns of the item table reach the statement, shown or tested.
+        SearchCondition injected;
+        injected.add({.column = "1=1 OR ItemNM", .value = "x"});
+        QVERIFY_THROWS_EXCEPTION(DbError, inventory.Search({{"ItemNM FROM tblItem --"}}));
+        QVERIFY_THROWS_EXCEPTION(DbError, inventory.Search(columns, injected));
     }
 };
 

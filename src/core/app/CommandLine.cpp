@@ -24,7 +24,7 @@ QList<QCommandLineOption> globalOptions() {
     return {dataDirOption(), helpOption(), versionOption()};
 }
 
-QString parse(QCommandLineParser& parser, const QStringList& args) {
+QString parse(QCommandLineParser& parser, const QStringList& args, const QStringList& mayBeEmpty) {
     if (!parser.parse(args)) {
         // Qt names an unknown option without its dashes; say it the way it was typed.
         const QStringList unknown = parser.unknownOptionNames();
@@ -33,7 +33,7 @@ QString parse(QCommandLineParser& parser, const QStringList& args) {
         return QStringLiteral("unknown option %1").arg(typed(unknown.first()));
     }
     for (const QString& name : parser.optionNames()) {
-        if (parser.values(name).contains(QString()))
+        if (!mayBeEmpty.contains(name) && parser.values(name).contains(QString()))
             return QStringLiteral("%1 needs a value").arg(typed(name));
     }
     return QString();

@@ -21,8 +21,10 @@ QList<QCommandLineOption> globalOptions();
 
 // Parses args (the program's name first) with the options declared on the parser. Returns what
 // is wrong with them, or an empty text: an unknown option, a missing or unexpected value, or
-// an empty one (no option takes an empty value: `--type=` is a mistake, not "any type").
-QString parse(QCommandLineParser& parser, const QStringList& args);
+// an empty one (`--type=` is a mistake, not "any type"), except for the options named in
+// mayBeEmpty, for which an empty value means something.
+QString parse(QCommandLineParser& parser, const QStringList& args,
+              const QStringList& mayBeEmpty = {});
 
 // An option name as it is typed: -x for one letter, --name otherwise.
 QString typed(const QString& name);

@@ -49,17 +49,14 @@ RowCursor ExportSource::openCollection(const dvData& data, const QString& collec
     if (collections.Retrieve(collection).isEmpty())
         throw ExportError(QStringLiteral("There is no collection named '%1'.").arg(collection));
     // An item's comments are not part of the export.
-    QStringList select = {
-        QStringLiteral("ItemNM"),          QStringLiteral("CollectionNM"),
-        QStringLiteral("PurchasePriceAM"), QStringLiteral("AppraisalPriceAM"),
-        QStringLiteral("ReplacePriceAM"),  QStringLiteral("LastChangeDT"),
-    };
+    QList<ResultColumn> columns;
+    for (const char* column : {"ItemNM", "CollectionNM", "PurchasePriceAM", "AppraisalPriceAM",
+                               "ReplacePriceAM", "LastChangeDT"})
+        columns.append({QLatin1String(column)});
     const Recordset fields = collections.Field().List(collection);
     for (int row = 0; row < fields.rowCount(); ++row)
-        select.append(QStringLiteral("Field%1 AS %2")
-                          .arg(fields.value(row, QStringLiteral("FieldID")).toLongLong())
-                          .arg(SqlFragment::quoteIdentifier(
-                              fields.value(row, QStringLiteral("FieldNM")).toString())));
-    return collections.Item().SearchRows(collection, select.join(QStringLiteral(", ")), {},
-                                         QStringLiteral("ItemID"));
+        columns.append({QStringLiteral("Field%1").arg(
+                            fields.value(row, QStringLiteral("FieldID")).toLongLong()),
+                        fields.value(row, QStringLiteral("FieldNM")).toString()});
+    return collections.Item().SearchRows(collection, columns, {}, QStringLiteral("ItemID"));
 }

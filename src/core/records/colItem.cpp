@@ -180,25 +180,26 @@ void colItem::Delete(qint64 itemID) const {
     write(QStringLiteral("DELETE FROM tblCollectionItem WHERE ItemID = ?"), {itemID});
 }
 
-Recordset colItem::Search(const QString& collection, const QString& selectList,
-                          const SqlFragment& condition, const QString& orderBy) const {
+Recordset colItem::Search(const QString& collection, const QList<ResultColumn>& columns,
+                          const SearchCondition& condition, const QString& orderBy) const {
     Connection connection = connect();
     const SqlFragment statement =
-        searchStatement(connection, collection, selectList, condition, orderBy);
+        searchStatement(connection, collection, columns, condition, orderBy);
     return connection.query(statement.text, statement.params);
 }
 
-RowCursor colItem::SearchRows(const QString& collection, const QString& selectList,
-                              const SqlFragment& condition, const QString& orderBy) const {
+RowCursor colItem::SearchRows(const QString& collection, const QList<ResultColumn>& columns,
+                              const SearchCondition& condition, const QString& orderBy) const {
     Connection connection = connect();
     const SqlFragment statement =
-        searchStatement(connection, collection, selectList, condition, orderBy);
+        searchStatement(connection, collection, columns, condition, orderBy);
     return RowCursor(std::move(connection), statement.text, statement.params);
 }
 
 SqlFragment colItem::searchStatement(Connection& connection, const QString& collection,
-                                     const QString& selectList, const SqlFragment& condition,
-                                     const QString& orderBy) {
+                                     const QList<ResultColumn>& columns,
+                                     const SearchCondition& condition, const QString& orderBy) {
+    SearchCondition::registerFunctions(connection);
     const Recordset fields = connection.query(
         QStringLiteral(
             "SELECT FieldID FROM tblCollectionField WHERE CollectionNM = ? ORDER BY FieldID"),
@@ -220,15 +221,16 @@ SqlFragment colItem::searchStatement(Connection& connection, const QString& coll
         innerColumns.append(QStringLiteral("Field%1").arg(fields.value(k, 0).toLongLong()));
 
     QString sql = QStringLiteral("SELECT ItemID");
-    if (!selectList.trimmed().isEmpty())
-        sql += QStringLiteral(", ") + selectList;
+    if (!columns.isEmpty())
+        sql += QStringLiteral(", ") + ResultColumn::selectList(columns, innerColumns);
     sql += QStringLiteral(" FROM (SELECT %1 FROM tblCollectionItem a%2 WHERE a.CollectionNM = ?)")
                .arg(select.join(QStringLiteral(", ")), joins.joins);
     QVariantList params = joins.params;
     params.append(collection);
-    if (!condition.isEmpty()) {
-        sql += QStringLiteral(" WHERE ") + condition.text;
-        params += condition.params;
+    const SqlFragment where = condition.toSql(innerColumns);
+    if (!where.isEmpty()) {
+        sql += QStringLiteral(" WHERE ") + where.text;
+        params += where.params;
     }
     const QString order = orderByList(orderBy, innerColumns);
     if (!order.isEmpty())

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "data/SqlFragment.h"
 #include "records/RecordStore.h"
+#include "records/ResultColumn.h"
+#include "records/SearchCondition.h"
 #include "records/colItemField.h"
 
 #include <QMap>
@@ -71,14 +72,16 @@ public:
     // The search window's and the export's query over one collection. It reads from a table
     // with the columns ItemID, ItemNM, CollectionNM, PurchasePriceAM, AppraisalPriceAM,
     // ReplacePriceAM, CommentsTX, LastChangeDT and one column "Field" + FieldID per field (a
-    // field stored with FieldID 2 is Field2). The result is ItemID, then the select list, for
-    // the items that meet the condition (all when it is empty). The select list and the
-    // condition name those columns; orderBy lists them too (empty: the engine's order).
-    Recordset Search(const QString& collection, const QString& selectList,
-                     const SqlFragment& condition = {}, const QString& orderBy = QString()) const;
+    // field stored with FieldID 2 is Field2). The result is ItemID, then the given columns under
+    // their headings, for the items that meet the condition (all when it is empty). orderBy
+    // lists those columns too (empty: the engine's order). Naming any other column throws
+    // DbError.
+    Recordset Search(const QString& collection, const QList<ResultColumn>& columns,
+                     const SearchCondition& condition = {},
+                     const QString& orderBy = QString()) const;
     // The rows of Search, read one at a time (an export of a large collection).
-    RowCursor SearchRows(const QString& collection, const QString& selectList,
-                         const SqlFragment& condition = {},
+    RowCursor SearchRows(const QString& collection, const QList<ResultColumn>& columns,
+                         const SearchCondition& condition = {},
                          const QString& orderBy = QString()) const;
     // The sum of the purchase prices of the collection's items whose value of the named field
     // equals the value (0 when none does).
@@ -97,8 +100,8 @@ private:
     static void update(Connection& connection, qint64 itemID, const Changes& changes);
     // The statement of Search; it reads the collection's fields on the caller's connection.
     static SqlFragment searchStatement(Connection& connection, const QString& collection,
-                                       const QString& selectList, const SqlFragment& condition,
-                                       const QString& orderBy);
+                                       const QList<ResultColumn>& columns,
+                                       const SearchCondition& condition, const QString& orderBy);
 
     colItemField m_field;
 };

@@ -9,6 +9,7 @@
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
 #include "windows/reports/frmReports.h"
+#include "windows/search/frmSearch.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void registerWindows(frmMain& main) {
     // the MenuItem::FileCompact and MenuItem::FileBackup commands.
     main.registerToolWindow(ToolbarButton::Inventory, [] { return new frmInventory; });
     main.registerToolWindow(ToolbarButton::Collections, [] { return new frmCollections; });
+    main.registerToolWindow(ToolbarButton::Search, [] { return new frmSearch; });
     main.registerToolWindow(ToolbarButton::Graphs, [] { return new frmGraphs; });
     main.registerCommand(MenuItem::EditItemTypes,
                          modal<frmListUpdate>(main, [](frmListUpdate& dialog) {
