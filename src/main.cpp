@@ -76,6 +76,9 @@ int main(int argc, char* argv[]) {
     AppPaths::setApplicationIdentity();
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QLatin1String(Version::Text));
+    // The installed menu entry's name: the desktop shows that entry's name and icon for the
+    // program's windows.
+    QApplication::setDesktopFileName(QStringLiteral("com.qelto.Domivo"));
 
     QString folder;
     try {

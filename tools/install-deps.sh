@@ -1,12 +1,13 @@
 #!/bin/sh
-# Installs, on Debian 12, the packages the build, the tests and the program need, skipping those
-# already present. Run as root (or with sudo available).
+# Installs, on Debian 12, the packages the build, the tests, the program and its package need,
+# skipping those already present. Run as root (or with sudo available).
 set -eu
 
 packages="g++ cmake ninja-build pkg-config libsqlite3-dev sqlite3 \
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools \
 qt6-webengine-dev libqt6webenginecore6-bin \
-libqt6svg6 libx11-dev libgl-dev fonts-dejavu-core xvfb xauth"
+libqt6svg6 libx11-dev libgl-dev fonts-dejavu-core xvfb xauth \
+librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file"
 
 missing=""
 for package in $packages; do

@@ -35,11 +35,14 @@ QString pageFile(const QString& dataFolder) {
 }
 
 QString findInstalledFile(const QString& fileName) {
-    const QString appDir = QCoreApplication::applicationDirPath();
+    return findInstalledFile(fileName, QCoreApplication::applicationDirPath());
+}
+
+QString findInstalledFile(const QString& fileName, const QString& programFolder) {
+    // Beside the program in the build tree; in share/domivo/ beside its bin/ when installed.
     const QStringList candidates = {
-        appDir,
-        QDir(appDir).filePath(QStringLiteral("../share")),
-        QDir(appDir).filePath(QStringLiteral("../share/domivo")),
+        programFolder,
+        QDir(programFolder).filePath(QStringLiteral("../share/domivo")),
     };
     for (const QString& folder : candidates) {
         const QFileInfo file(QDir(folder).filePath(fileName));

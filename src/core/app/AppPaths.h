@@ -7,7 +7,8 @@
 //                   --data-dir option when given, else $DOMIVO_DATA_DIR, else the per-user
 //                   data location; it is created when missing.
 //   install folder: the read-only files that ship with the program (stylesheet, help file):
-//                   beside the executable, or the installed share folder.
+//                   beside the executable in the build tree, or ../share/domivo seen from the
+//                   installed executable's folder (bin/).
 namespace AppPaths {
 
 inline constexpr const char* DatabaseFileName = "Domivo.mdb";
@@ -23,7 +24,9 @@ QString dataFolder(const QString& commandLineOverride = QString());
 QString databaseFile(const QString& dataFolder);
 QString pageFile(const QString& dataFolder);
 
-// The first folder that holds the named shipped file, or "" when none does.
+// The named shipped file in the first install folder that holds it, or "" when none does.
 QString findInstalledFile(const QString& fileName);
+// The same, for a program installed in programFolder.
+QString findInstalledFile(const QString& fileName, const QString& programFolder);
 
 } // namespace AppPaths
