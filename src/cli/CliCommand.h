@@ -84,3 +84,6 @@ int runCheck(CliContext& context);
 int runItems(CliContext& context);
 int runCollections(CliContext& context);
 int runCollection(CliContext& context);
+int runBackup(CliContext& context);
+int runRestore(CliContext& context);
+int runCompact(CliContext& context);
