@@ -6,6 +6,9 @@
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
+#include "windows/maintenance/frmBackup.h"
+#include "windows/maintenance/frmCompact.h"
+#include "windows/maintenance/frmRestore.h"
 
 namespace {
 
@@ -42,4 +45,7 @@ void registerWindows(frmMain& main) {
                              dialog.setEditType(QStringLiteral("LOC"));
                          }));
     main.registerCommand(MenuItem::EditMoveLocation, modal<frmMoveLocation>(main));
+    main.registerCommand(MenuItem::FileBackup, modal<frmBackup>(main));
+    main.registerCommand(MenuItem::FileRestore, modal<frmRestore>(main));
+    main.registerCommand(MenuItem::FileCompact, modal<frmCompact>(main));
 }

@@ -154,8 +154,12 @@ void ScriptedPrompts::answerInput(std::optional<QString> text) {
     m_inputs.enqueue(std::move(text));
 }
 
+void ScriptedPrompts::answerFile(const QString& fileName) {
+    m_files.enqueue(fileName);
+}
+
 int ScriptedPrompts::unusedAnswers() const {
-    return int(m_messages.size() + m_inputs.size());
+    return int(m_messages.size() + m_inputs.size() + m_files.size());
 }
 
 QMessageBox::StandardButton ScriptedPrompts::show(QWidget*, QMessageBox::Icon icon,
@@ -193,11 +197,15 @@ std::optional<QString> ScriptedPrompts::getText(QWidget*, const QString&, const 
     return m_inputs.dequeue();
 }
 
-QString ScriptedPrompts::getOpenFileName(QWidget*, const QString& caption, const QString&,
-                                         const QString&) {
-    QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + caption), __FILE__,
-                 __LINE__);
-    return {};
+QString ScriptedPrompts::getOpenFileName(QWidget*, const QString& caption, const QString& folder,
+                                         const QString& filter) {
+    m_fileDialogs << FileDialog{caption, folder, filter};
+    if (m_files.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + caption), __FILE__,
+                     __LINE__);
+        return {};
+    }
+    return m_files.dequeue();
 }
 
 QString ScriptedPrompts::getSaveFileName(QWidget* parent, const QString& caption,

@@ -51,7 +51,7 @@ public:
 // Answers the message boxes and input boxes of the code under test from a script, for as long
 // as it lives. A box that comes without a scripted answer fails the test (and is answered No,
 // Cancel or OK, so the code goes on); answers left unused fail it too, when the script is
-// destroyed. No window asks for a file yet: a file dialog fails the test.
+// destroyed. File dialogs are answered the same way, from their own script.
 class ScriptedPrompts : public MessageBoxes, public InputBoxes, public FileDialogs {
 public:
     struct Box {
@@ -69,10 +69,19 @@ public:
     void answerMessage(QMessageBox::StandardButton answer, const QString& expectedText = {});
     // The next input box gets `text`; nullopt cancels it.
     void answerInput(std::optional<QString> text);
+    // The next file dialog (open or save) returns `fileName`; "" cancels it.
+    void answerFile(const QString& fileName);
 
     // Every message box shown so far, in order.
     const QList<Box>& boxes() const { return m_boxes; }
     QStringList inputPrompts() const { return m_inputPrompts; }
+    // Every file dialog shown so far: its caption, starting folder or name, and filter.
+    struct FileDialog {
+        QString caption;
+        QString folder;
+        QString filter;
+    };
+    const QList<FileDialog>& fileDialogs() const { return m_fileDialogs; }
     int unusedAnswers() const;
 
     QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
@@ -92,6 +101,8 @@ private:
     };
     QQueue<MessageAnswer> m_messages;
     QQueue<std::optional<QString>> m_inputs;
+    QQueue<QString> m_files;
+    QList<FileDialog> m_fileDialogs;
     QList<Box> m_boxes;
     QStringList m_inputPrompts;
 };
