@@ -15,6 +15,10 @@ MaintenanceDialog::MaintenanceDialog(const QString& formName, QWidget* parent)
     m_prgProgress = new QProgressBar(this);
     m_prgProgress->setObjectName(QStringLiteral("prgProgress"));
     m_prgProgress->setRange(0, 100);
+    // Its room is kept while it is hidden, so that the window need not grow when it appears.
+    QSizePolicy policy = m_prgProgress->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_prgProgress->setSizePolicy(policy);
     m_prgProgress->hide();
     m_timer = new QTimer(this);
     m_timer->setInterval(0);
@@ -83,8 +87,9 @@ void MaintenanceDialog::nextStep() {
     const std::unique_ptr<MaintenanceJob> job = std::move(m_job);
     QGuiApplication::restoreOverrideCursor();
     m_prgProgress->setValue(100);
-    setRunning(false);
+    // The buttons stay off while the window tells the user, until it closes.
     jobFinished(*job);
+    setRunning(false);
 }
 
 void MaintenanceDialog::showLastDate(QLabel* label, const QString& prefix,

@@ -27,7 +27,8 @@ protected:
     MaintenanceDialog(const QString& formName, QWidget* parent);
 
     QProgressBar* progressBar() const { return m_prgProgress; }
-    // Starts the job; setRunning(true) now, setRunning(false) when it ends, however it ends.
+    // Starts the job; setRunning(true) now, setRunning(false) when it ends, however it ends
+    // (after jobFinished when it is done).
     void startJob(std::unique_ptr<MaintenanceJob> job);
 
     // The window switches its buttons for a job under way.

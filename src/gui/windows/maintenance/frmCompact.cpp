@@ -30,6 +30,10 @@ frmCompact::frmCompact(QWidget* parent)
     m_lblLastCompact = NamedWidgets::label("lblLastCompact", QString(), this);
     m_lblBefore = NamedWidgets::label("lblBefore", QString(), this);
     m_lblAfter = NamedWidgets::label("lblAfter", QString(), this);
+    QSizePolicy policy = m_lblAfter->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_lblAfter->setSizePolicy(policy);
+    m_lblAfter->setMinimumHeight(m_lblAfter->fontMetrics().height());
     m_lblAfter->hide();
     for (QLabel* text : {m_lblCompact1, m_lblCompact2})
         text->setWordWrap(true);
