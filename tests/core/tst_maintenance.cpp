@@ -23,9 +23,9 @@ const QDateTime Now(QDate(2026, 6, 9), QTime(14, 30, 5));
 // an order of their own.
 QString contents(const QString& file) {
     QString all;
-    for (const char* table : {"tblCollectionFieldType_LKP", "tblLocation_Lkp", "tblType_Lkp",
-                              "tblItem", "tblCollection", "tblCollectionField",
-                              "tblCollectionItem", "tblCollectionItemField"}) {
+    for (const char* table :
+         {"tblCollectionFieldType_LKP", "tblLocation_Lkp", "tblType_Lkp", "tblItem",
+          "tblCollection", "tblCollectionField", "tblCollectionItem", "tblCollectionItemField"}) {
         QStringList rows =
             runSqlite(file, QStringLiteral("SELECT * FROM %1;").arg(table)).split('\n');
         rows.sort();
@@ -236,7 +236,9 @@ private slots:
                 message = error.message();
             }
         }
-        QVERIFY2(message.contains("disk") || message.contains("full"), qPrintable(message));
+        QVERIFY2(message.startsWith("Copying '" + (operation == 1 ? backup : live) + "'") &&
+                     message.contains("disk"),
+                 qPrintable(message));
         QCOMPARE(readFile(live), liveBytes);
         QCOMPARE(readFile(backup), backupBytes);
         QCOMPARE(leftovers(db), QStringList());

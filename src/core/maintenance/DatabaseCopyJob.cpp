@@ -62,17 +62,26 @@ bool DatabaseCopyJob::step(qint64 maxRows) {
         case Stage::Finished:
             break;
         case Stage::Failed:
-            throw DbError(
-                QStringLiteral("The copy of '%1' was given up after an error.").arg(m_plan.source));
+            throw DbError(QStringLiteral("it was given up after an earlier error."));
         }
+    } catch (const DbError& error) {
+        abandon();
+        // The engine's own message does not say which file it was at.
+        throw DbError(QStringLiteral("Copying '%1' to '%2' failed: %3")
+                          .arg(m_plan.source, m_plan.destination, error.message()),
+                      error.engineCode());
     } catch (...) {
-        // Nothing of the copy is kept; source and destination are as they were.
-        m_stage = Stage::Failed;
-        closeConnections();
-        m_staged.reset();
+        abandon();
         throw;
     }
     return isFinished();
+}
+
+void DatabaseCopyJob::abandon() {
+    // Nothing of the copy is kept; source and destination are as they were.
+    m_stage = Stage::Failed;
+    closeConnections();
+    m_staged.reset();
 }
 
 void DatabaseCopyJob::run() {

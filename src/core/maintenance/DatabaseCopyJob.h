@@ -85,6 +85,7 @@ private:
     void checkCopy();
     void publish();
     void finish();
+    void abandon();
     void closeConnections();
 
     Plan m_plan;
