@@ -193,6 +193,35 @@ const QVector<CliCommand>& cliCommands() {
                            .description = QStringLiteral("the file to write")}},
             .run = runExport,
         },
+        {
+            .name = QStringLiteral("backup"),
+            .description = QStringLiteral(
+                "Back up the database to FILE, whose name must end in .DVB (in any letter case): "
+                "a complete copy with the date and time of the backup. Notes today as the day "
+                "of the last backup."),
+            .options = {CliOption::flag(QStringLiteral("force"),
+                                        QStringLiteral("replace an existing file of that name"))},
+            .arguments = {{.name = QStringLiteral("FILE"),
+                           .description = QStringLiteral("the backup file to write (.DVB)")}},
+            .run = runBackup,
+        },
+        {
+            .name = QStringLiteral("restore"),
+            .description = QStringLiteral(
+                "Replace the database by the contents of the backup file FILE (.DVB), once it "
+                "is found to be one. The command is the confirmation: it asks nothing."),
+            .arguments = {{.name = QStringLiteral("FILE"),
+                           .description = QStringLiteral("the backup file to restore (.DVB)")}},
+            .run = runRestore,
+        },
+        {
+            .name = QStringLiteral("compact"),
+            .description = QStringLiteral(
+                "Rebuild the database into a new file without the space its deleted rows left, "
+                "and print its size before and after. Notes today as the day of the last "
+                "compact."),
+            .run = runCompact,
+        },
     };
     return commands;
 }

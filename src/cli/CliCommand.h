@@ -92,3 +92,6 @@ int runSearch(CliContext& context);
 int runReport(CliContext& context);
 int runGraph(CliContext& context);
 int runExport(CliContext& context);
+int runBackup(CliContext& context);
+int runRestore(CliContext& context);
+int runCompact(CliContext& context);

@@ -5,13 +5,11 @@
 #include "data/DatabaseCheck.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
-#include "data/SqlFragment.h"
-#include "data/Statement.h"
+#include "data/TableCopy.h"
 #include "maintenance/DatabaseFiles.h"
 #include "maintenance/StagedDatabase.h"
 
 #include <QDateTime>
-#include <sqlite3.h>
 
 dvData::dvData()
     : m_inventory(std::make_unique<class Inventory>(*this))
@@ -178,55 +176,7 @@ void dvData::Copy(const QString& toConnString, const QString& fromConnString, bo
 }
 
 void dvData::CopyTable(Connection& destination, Connection& source, const QString& table) {
-    // The columns are named as the destination, built by this program, has them: a name read
-    // from the source file never becomes part of a statement, and a source whose columns are
-    // named otherwise is refused by the engine.
-    const QString columnNames =
-        QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid");
-    const Recordset columns = destination.query(columnNames, {table});
-    const Recordset sourceColumns = source.query(columnNames, {table});
-    for (int i = 0; i < columns.rowCount(); ++i) {
-        const QString name = columns.value(i, 0).toString();
-        if (sourceColumns.rowCount() != columns.rowCount() ||
-            sourceColumns.value(i, 0).toString().compare(name, Qt::CaseInsensitive) != 0)
-            throw DbError(QStringLiteral("The table %1 of '%2' does not have the columns of a "
-                                         "Domivo database (column %3 should be %4).")
-                              .arg(table, source.path(), QString::number(i + 1), name));
-    }
-    const QStringList memo = Schema::memoColumns(table);
-    QStringList names;
-    QStringList placeholders;
-    QVector<bool> isMemo;
-    for (int i = 0; i < columns.rowCount(); ++i) {
-        const QString name = columns.value(i, 0).toString();
-        names.append(SqlFragment::quoteIdentifier(name));
-        placeholders.append(QStringLiteral("?"));
-        isMemo.append(memo.contains(name));
-    }
-    const QString quotedTable = SqlFragment::quoteIdentifier(table);
-    const QString list = names.join(QStringLiteral(", "));
-    Statement select(source.handle(), QStringLiteral("SELECT %1 FROM %2").arg(list, quotedTable));
-    Statement insert(destination.handle(),
-                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                         .arg(quotedTable, list, placeholders.join(QStringLiteral(", "))),
-                     Statement::BindLater{});
-    sqlite3_stmt* rows = select.handle();
-    const int count = int(names.size());
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(rows)) == SQLITE_ROW) {
-        sqlite3_reset(insert.handle());
-        for (int i = 0; i < count; ++i) {
-            // Values go across exactly as stored, in their storage form.
-            sqlite3_value* value = sqlite3_column_value(rows, i);
-            if (isMemo[i] && sqlite3_value_type(value) == SQLITE_NULL)
-                sqlite3_bind_text(insert.handle(), i + 1, "", 0, SQLITE_STATIC);
-            else
-                sqlite3_bind_value(insert.handle(), i + 1, value);
-        }
-        insert.run();
-    }
-    if (rc != SQLITE_DONE)
-        throw DbError::fromEngine(source.handle());
+    TableCopy(destination, source, table).copyRows();
 }
 
 void dvData::UpdateDatabaseToVersion1_2(const QString& connString) {

@@ -8,6 +8,9 @@
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
+#include "windows/maintenance/frmBackup.h"
+#include "windows/maintenance/frmCompact.h"
+#include "windows/maintenance/frmRestore.h"
 #include "windows/reports/frmReports.h"
 #include "windows/search/frmSearch.h"
 
@@ -50,4 +53,7 @@ void registerWindows(frmMain& main) {
     main.registerCommand(MenuItem::EditMoveLocation, modal<frmMoveLocation>(main));
     main.registerToolWindow(ToolbarButton::Reports, [] { return new frmReports; });
     main.registerCommand(MenuItem::FileExport, modal<frmExport>(main));
+    main.registerCommand(MenuItem::FileBackup, modal<frmBackup>(main));
+    main.registerCommand(MenuItem::FileRestore, modal<frmRestore>(main));
+    main.registerCommand(MenuItem::FileCompact, modal<frmCompact>(main));
 }

@@ -158,6 +158,13 @@ void ScriptedPrompts::answerFile(const QString& fileName) {
     m_files.enqueue(fileName);
 }
 
+QStringList ScriptedPrompts::fileCaptions() const {
+    QStringList captions;
+    for (const FileDialog& dialog : m_fileDialogs)
+        captions << dialog.caption;
+    return captions;
+}
+
 int ScriptedPrompts::unusedAnswers() const {
     return int(m_messages.size() + m_inputs.size() + m_files.size());
 }
@@ -197,9 +204,9 @@ std::optional<QString> ScriptedPrompts::getText(QWidget*, const QString&, const 
     return m_inputs.dequeue();
 }
 
-QString ScriptedPrompts::getOpenFileName(QWidget*, const QString& caption, const QString&,
-                                         const QString&) {
-    m_fileCaptions << caption;
+QString ScriptedPrompts::getOpenFileName(QWidget*, const QString& caption, const QString& folder,
+                                         const QString& filter) {
+    m_fileDialogs << FileDialog{caption, folder, filter};
     if (m_files.isEmpty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected file dialog: ") + caption), __FILE__,
                      __LINE__);

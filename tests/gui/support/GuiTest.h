@@ -52,7 +52,7 @@ public:
 // Answers the message boxes and input boxes of the code under test from a script, for as long
 // as it lives. A box that comes without a scripted answer fails the test (and is answered No,
 // Cancel or OK, so the code goes on); answers left unused fail it too, when the script is
-// destroyed. File dialogs are answered the same way, by file name.
+// destroyed. File dialogs are answered the same way, from their own script.
 class ScriptedPrompts : public MessageBoxes, public InputBoxes, public FileDialogs {
 public:
     struct Box {
@@ -70,14 +70,21 @@ public:
     void answerMessage(QMessageBox::StandardButton answer, const QString& expectedText = {});
     // The next input box gets `text`; nullopt cancels it.
     void answerInput(std::optional<QString> text);
-    // The next open or save file dialog returns `fileName`; "" cancels it.
+    // The next file dialog (open or save) returns `fileName`; "" cancels it.
     void answerFile(const QString& fileName);
 
     // Every message box shown so far, in order.
     const QList<Box>& boxes() const { return m_boxes; }
     QStringList inputPrompts() const { return m_inputPrompts; }
+    // Every file dialog shown so far: its caption, starting folder or name, and filter.
+    struct FileDialog {
+        QString caption;
+        QString folder;
+        QString filter;
+    };
+    const QList<FileDialog>& fileDialogs() const { return m_fileDialogs; }
     // The captions of the file dialogs shown so far, in order.
-    QStringList fileCaptions() const { return m_fileCaptions; }
+    QStringList fileCaptions() const;
     int unusedAnswers() const;
 
     QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
@@ -98,7 +105,7 @@ private:
     QQueue<MessageAnswer> m_messages;
     QQueue<std::optional<QString>> m_inputs;
     QQueue<QString> m_files;
-    QStringList m_fileCaptions;
+    QList<FileDialog> m_fileDialogs;
     QList<Box> m_boxes;
     QStringList m_inputPrompts;
 };
