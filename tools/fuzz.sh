@@ -26,6 +26,7 @@ fi
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 failed=""
+passed=0
 for target in $targets; do
     corpus="$build_dir/fuzz/corpus/$target"
     artifacts="$build_dir/fuzz/artifacts"
@@ -37,10 +38,12 @@ for target in $targets; do
         "$corpus" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
         echo "$target: ${runs:-?} inputs in $seconds s, no finding"
+        passed=$((passed + 1))
     else
         echo "$target: FAILED (see $log)"
         tail -n 40 "$log"
         failed="$failed $target"
     fi
 done
+echo "fuzz: $passed passed, $(echo $failed | wc -w) failed"
 [ -z "$failed" ] || { echo "Fuzz targets with findings:$failed"; exit 1; }

@@ -176,7 +176,7 @@ private slots:
             resetLive();
             ProcessResult result;
             {
-                FullDisk full(rlim_t(limit));
+                FullDisk full{rlim_t(limit)};
                 result = cli(command);
             }
             const QString tag = QString("limit %1 of %2: ").arg(limit).arg(produced);

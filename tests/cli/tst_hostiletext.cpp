@@ -171,11 +171,11 @@ class HostileTextTest : public QObject {
         const QString comments = text.repeated(100);
         // The collection's name, and its comments as long text.
         const bool nameAllowed = fits(text, 50);
-        expect(judge(
-            "CollectionNM", attempt([&] {
-                collections.AddWithFields(text, comments, {{0, "Mint", colFieldType::String}});
-            }),
-            nameAllowed, "CollectionNM"));
+        expect(judge("CollectionNM", attempt([&] {
+                         collections.AddWithFields(text, comments,
+                                                   {{0, "Mint", colFieldType::String, false, {}}});
+                     }),
+                     nameAllowed, "CollectionNM"));
         if (nameAllowed) {
             if (collections.Retrieve(text).value(0, "CommentsTX").toString() != comments)
                 failures << "the collection's comments read back otherwise";
@@ -190,7 +190,7 @@ class HostileTextTest : public QObject {
         expect(judge("FieldNM", attempt([&] {
                          collections.AddWithFields(
                              "Fields", {},
-                             {{0, text, colFieldType::String},
+                             {{0, text, colFieldType::String, false, {}},
                               {1, "Kind", colFieldType::FixedList, false, "A;" + text}});
                      }),
                      fieldAllowed, "FieldNM"));
@@ -199,7 +199,7 @@ class HostileTextTest : public QObject {
             failures << "the fixed list reads back otherwise";
 
         // An item of a collection named plainly: its name, comments and value.
-        collections.AddWithFields("Box", {}, {{0, "Mint", colFieldType::String}});
+        collections.AddWithFields("Box", {}, {{0, "Mint", colFieldType::String, false, {}}});
         qint64 itemID = 0;
         const bool itemAllowed = fits(text, 255);
         expect(judge("collection item", attempt([&] {

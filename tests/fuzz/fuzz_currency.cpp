@@ -6,6 +6,7 @@
 
 #include "types/Currency.h"
 
+#include <QStringList>
 #include <cmath>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <limits>
