@@ -140,14 +140,18 @@ class HostileTextTest : public QObject {
             if ((column.column == "TypeTX" && !typeStored) ||
                 (column.column == "LocationTX" && !locationStored))
                 continue;
-            Values values{.ItemNM = "Probe"};
+            Values values{.ItemNM = "Probe", .TypeTX = "Probe", .LocationTX = "Probe"};
             values.*column.member = text;
             const bool allowed = fits(text, column.width, column.column != "ItemNM");
-            expect(
-                judge(column.column, attempt([&] { items.Add(values); }), allowed, column.column));
-            if (!allowed || text.isEmpty())
+            const QString error = attempt([&] { items.Add(values); });
+            expect(judge(column.column, error, allowed, column.column));
+            if (!allowed || text.isEmpty() || !error.isEmpty())
                 continue;
             const Recordset added = items.List({}, {}, "ItemID DESC");
+            if (added.rowCount() == 0) {
+                failures << column.column + " added, but no item is listed";
+                continue;
+            }
             const qint64 itemID = added.value(0, "ItemID").toLongLong();
             if (items.Retrieve(itemID).value(0, column.column).toString() != text)
                 failures << column.column + " reads back otherwise";
@@ -251,6 +255,9 @@ private slots:
         failures.clear();
 
         const invItem& items = db->data.Inventory().Item();
+        // The plain entries the probes are filed under when the text is not.
+        items.ItemType().AddAll({"Probe"});
+        items.Location().AddAll({"Probe"});
         const bool listAllowed = fits(text, 40);
         expect(judge("TypeTX", attempt([&] { items.ItemType().AddAll({text}); }), listAllowed,
                      "TypeTX"));
