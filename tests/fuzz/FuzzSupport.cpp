@@ -11,13 +11,15 @@ namespace FuzzSupport {
 
 namespace {
 
-std::unique_ptr<QCoreApplication> application;
+// Never destroyed: libFuzzer ends a timed run with exit(), and an application object torn down
+// among the other static objects reads Qt's globals after they are gone.
+QCoreApplication* application = nullptr;
 std::unique_ptr<QTemporaryDir> scratch;
 
 } // namespace
 
 void initialize(int* argc, char*** argv) {
-    application = std::make_unique<QCoreApplication>(*argc, *argv);
+    application = new QCoreApplication(*argc, *argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Qelto"));
     QCoreApplication::setApplicationName(QStringLiteral("Domivo"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

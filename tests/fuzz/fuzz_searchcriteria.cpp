@@ -12,6 +12,7 @@
 #include "search/SearchQuery.h"
 
 #include <QDir>
+#include <algorithm>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
 
@@ -73,12 +74,19 @@ void search(const SearchTarget& target, const QList<CriteriaRow>& rows) {
         known << column.column;
     const SqlFragment sql = SearchCriteria::condition(target, rows).toSql(known);
     require(placeholders(sql.text) == sql.params.size(), "every value is bound", sql.text);
-    require(!sql.text.contains(QLatin1Char('\'')) && !sql.text.contains(QLatin1Char(';')),
+    // The one literal of the program's own: the escape character of its Like patterns.
+    const QString own = QString(sql.text).remove(QStringLiteral(" ESCAPE '\\'"));
+    require(!own.contains(QLatin1Char('\'')) && !own.contains(QLatin1Char(';')),
             "no typed text is part of the statement", sql.text);
     try {
         SearchQuery::run(*database, target, {}, rows, 0);
     } catch (const DbError& error) {
-        require(false, "criteria that passed the checks run", error.message());
+        // The engine's interface ends a text at a NUL, so the statements refuse such text
+        // rather than search for less than was typed.
+        const bool nul = std::any_of(rows.begin(), rows.end(), [](const CriteriaRow& row) {
+            return row.value.contains(QChar(0));
+        });
+        require(nul, "criteria that passed the checks run", error.message());
     }
 }
 
