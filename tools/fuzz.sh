@@ -1,15 +1,15 @@
 #!/bin/sh
 # Builds the fuzz targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer in
-# ./build-fuzz and runs each for SECONDS (default 25), starting from its seed corpus in
+# ./build-fuzz and runs each for SECONDS (default 20), starting from its seed corpus in
 # tests/fuzz/corpus/<target>/. What a run finds is kept in build-fuzz/fuzz/corpus/<target>/, so
 # a later run goes on from there; an input that crashes a target is written to
 # build-fuzz/fuzz/artifacts/ and the script exits with 1.
 #
-#   tools/fuzz.sh                       # every target, 25 seconds each (as CI runs them)
+#   tools/fuzz.sh                       # every target, 20 seconds each (as CI runs them)
 #   tools/fuzz.sh 3600 fuzz_currency    # one target for an hour
 set -eu
 cd "$(dirname "$0")/.."
-seconds="${1:-25}"
+seconds="${1:-20}"
 [ $# -gt 0 ] && shift
 build_dir=build-fuzz
 

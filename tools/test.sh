@@ -9,7 +9,7 @@ tools/install-deps.sh
 tools/build.sh build -DDOMIVO_WERROR=ON
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
 
-tools/fuzz.sh 25
+tools/fuzz.sh 20
 
 tools/build.sh build-sanitize -DDOMIVO_SANITIZE=ON -DDOMIVO_BUILD_GUI=OFF -DDOMIVO_WERROR=ON
 (cd build-sanitize && \
