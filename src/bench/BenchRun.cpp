@@ -237,6 +237,8 @@ void BenchRun::inventoryGrid() {
     add({.operation = QStringLiteral("grid shown after the query"),
          .rows = shown.rows,
          .ms = shown.ms - shown.baselineMs.value_or(0),
+         .baselineMs = std::nullopt,
+         .peakBytes = shown.peakBytes,
          .target = Target::Absolute,
          .limitMs = 300});
 
