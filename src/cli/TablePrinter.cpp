@@ -50,9 +50,10 @@ qint64 TablePrinter::print(QTextStream& out, RowCursor& rows) {
     for (int column = 0; column < rows.columns().size(); ++column) {
         if (column > 0)
             line += QLatin1Char('\t');
+        const qsizetype start = line.size();
         line += rows.columns()[column].name;
+        flatten(line, start);
     }
-    flatten(line, 0);
     out << line << '\n';
     qint64 total = 0;
     for (;;) {

@@ -82,17 +82,15 @@ std::optional<qint64> readDayTime(const QString& text) {
 }
 
 // Case folding one UTF-16 unit as QString::compare with Qt::CaseInsensitive does: a low
-// surrogate after a high one stands for the folded code point of the pair. Texts whose folded
-// units compare equal, unit by unit, are equal without regard to case, and the order of the
-// folded units is the order of that comparison.
-char16_t foldUnit(char16_t unit, char32_t& last) {
+// surrogate after a high one stands for the folded code point of the pair, which is compared
+// as a whole. Texts whose folded values compare equal, one by one, are equal without regard to
+// case, and the order of those values is the order of that comparison.
+char32_t foldUnit(char16_t unit, char32_t& last) {
     char32_t code = unit;
     if (QChar::isLowSurrogate(code) && QChar::isHighSurrogate(last))
         code = QChar::surrogateToUcs4(char16_t(last), unit);
     last = unit;
-    if (QChar::requiresSurrogates(code))
-        return QChar::lowSurrogate(QChar::toCaseFolded(code));
-    return char16_t(QChar::toCaseFolded(code));
+    return QChar::toCaseFolded(code);
 }
 
 } // namespace
@@ -428,19 +426,29 @@ struct TextKey {
 };
 
 struct Folded {
+    static constexpr char16_t Escape = 0xffff;
     std::vector<char16_t> units;
 
     TextKey add(QStringView text) {
         TextKey key;
         key.offset = qsizetype(units.size());
-        key.length = text.size();
         char32_t last = 0;
         for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t unit = foldUnit(text.utf16()[i], last);
-            units.push_back(unit);
-            if (i < 4)
-                key.prefix |= quint64(unit) << (48 - 16 * i);
+            const char32_t folded = foldUnit(text.utf16()[i], last);
+            // Values beyond the 16 bits of a unit (and the last one, which would be taken for
+            // the mark) are written as the mark and the value in two units: the order of the
+            // units stays the order of the values, and no value's units begin another's.
+            if (folded < Escape) {
+                units.push_back(char16_t(folded));
+            } else {
+                units.push_back(Escape);
+                units.push_back(char16_t(folded >> 16));
+                units.push_back(char16_t(folded & 0xffff));
+            }
         }
+        key.length = qsizetype(units.size()) - key.offset;
+        for (qsizetype i = 0; i < std::min<qsizetype>(key.length, 4); ++i)
+            key.prefix |= quint64(units[size_t(key.offset + i)]) << (48 - 16 * i);
         return key;
     }
 
