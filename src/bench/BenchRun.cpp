@@ -478,7 +478,8 @@ void BenchRun::startup() {
         if (child.exitCode != 0 || !ok)
             throw std::runtime_error("the start-up probe failed: " + child.output.toStdString());
         times.append(probe.ms);
-        peak = std::max(peak, std::max(probe.peakBytes, child.peakBytes));
+        // The probe's own figure: the kernel's would include the benchmark's memory.
+        peak = std::max(peak, probe.peakBytes);
         rows = probe.rows;
     }
     add({.operation = name,
@@ -509,9 +510,9 @@ void BenchRun::commandLine() {
     QVector<double> times;
     qint64 peak = 0;
     for (int run = 0; run < m_settings.runs; ++run) {
-        const ChildRun::Result child = ChildRun::run(
-            m_settings.cliProgram,
-            {QStringLiteral("--data-dir"), m_settings.dataFolder, QStringLiteral("items")}, false);
+        const ChildRun::Result child = ChildRun::measured(
+            m_settings.measureProgram, m_settings.cliProgram,
+            {QStringLiteral("--data-dir"), m_settings.dataFolder, QStringLiteral("items")});
         if (child.exitCode != 0)
             throw std::runtime_error("domivo-cli items failed");
         times.append(child.wallMs);

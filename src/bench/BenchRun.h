@@ -30,6 +30,7 @@ public:
         // The program files the child processes run.
         QString cliProgram;
         QString benchProgram;
+        QString measureProgram;
     };
 
     explicit BenchRun(Settings settings);

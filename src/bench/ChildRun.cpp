@@ -66,3 +66,16 @@ ChildRun::Result ChildRun::run(const QString& program, const QStringList& args, 
     result.peakBytes = qint64(usage.ru_maxrss) * 1024;
     return result;
 }
+
+ChildRun::Result ChildRun::measured(const QString& measurer, const QString& program,
+                                    const QStringList& args) {
+    const Result wrapper = run(measurer, QStringList{program} + args, true);
+    const QList<QByteArray> words = wrapper.output.simplified().split(' ');
+    if (wrapper.exitCode != 0 || words.size() < 6 || words[0] != "exit")
+        throw std::runtime_error("cannot measure " + program.toStdString());
+    Result result;
+    result.exitCode = words[1].toInt();
+    result.wallMs = words[3].toDouble();
+    result.peakBytes = words[5].toLongLong();
+    return result;
+}

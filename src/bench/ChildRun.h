@@ -17,4 +17,11 @@ public:
     };
 
     static Result run(const QString& program, const QStringList& args, bool keepOutput);
+
+    // The kernel counts the memory a process had when it started another as the other's too:
+    // a child of the benchmark would show the benchmark's peak. So the program is started
+    // through domivo-bench-measure (`measurer`), which is small and reports the program's own
+    // figures. Its output goes to /dev/null.
+    static Result measured(const QString& measurer, const QString& program,
+                           const QStringList& args);
 };

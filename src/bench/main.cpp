@@ -159,7 +159,9 @@ int main(int argc, char* argv[]) {
             .scratchFolder = root.filePath(QStringLiteral("scratch")),
             .cliProgram =
                 QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("domivo-cli")),
-            .benchProgram = QCoreApplication::applicationFilePath()};
+            .benchProgram = QCoreApplication::applicationFilePath(),
+            .measureProgram = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral("domivo-bench-measure"))};
         BenchRun bench(settings);
         bench.runAll([&](const QString& name) { err << "  " << name << Qt::endl; });
         out << "domivo-bench: " << options.size.items << " inventory items, "
