@@ -102,20 +102,26 @@ void BenchRun::show(GridView* grid) {
     grid->viewport()->repaint();
 }
 
-BenchRun::Timing BenchRun::time(const Action& action) const {
+BenchRun::Timing BenchRun::time(const Action& action, const Paired& baseline) const {
     Timing timing;
     QCoreApplication::processEvents();
     ProcessMemory::resetPeak();
     SqlCapture::start();
     timing.rows = action();
     timing.statements = SqlCapture::stop();
+    // The two sides take turns, so that whatever else the machine does weighs on both alike.
     QVector<double> times;
+    QVector<double> baselineTimes;
     for (int run = 0; run < m_settings.runs; ++run) {
         times.append(elapsedMs([&] { action(); }));
         QCoreApplication::processEvents();
+        if (baseline)
+            baselineTimes.append(elapsedMs([&] { baseline(timing.statements); }));
     }
     timing.peakBytes = ProcessMemory::peakBytes();
     timing.ms = median(times);
+    if (baseline)
+        timing.baselineMs = median(baselineTimes);
     return timing;
 }
 
@@ -126,19 +132,20 @@ double BenchRun::timeBaseline(const Baseline& baseline) const {
     return median(times);
 }
 
-double BenchRun::replay(const QVector<QByteArray>& statements) const {
-    const QString file = databaseFile();
-    return timeBaseline([&] { RawQuery::run(file, statements); });
+BenchRun::Paired BenchRun::replay(const QVector<QByteArray>& statements) const {
+    return [this, statements](const QVector<QByteArray>& recorded) {
+        RawQuery::run(databaseFile(), statements.isEmpty() ? recorded : statements);
+    };
 }
 
 BenchTable::Row BenchRun::measure(const QString& name, Target target, const Action& action) {
     if (m_progress)
         m_progress(name);
-    const Timing timing = time(action);
+    const Timing timing = time(action, replay());
     BenchTable::Row row{.operation = name,
                         .rows = timing.rows,
                         .ms = timing.ms,
-                        .baselineMs = replay(timing.statements),
+                        .baselineMs = timing.baselineMs,
                         .peakBytes = timing.peakBytes,
                         .target = target};
     add(row);
@@ -266,15 +273,17 @@ void BenchRun::sortColumns(const QVector<QByteArray>& gridStatements) {
         const QString name = QStringLiteral("sort by %1").arg(caption);
         if (m_progress)
             m_progress(name);
-        const Timing timing = time([&] {
-            grid->headerClicked(column);
-            show(grid);
-            return qint64(grid->rowCount());
-        });
+        const Timing timing = time(
+            [&] {
+                grid->headerClicked(column);
+                show(grid);
+                return qint64(grid->rowCount());
+            },
+            replay(sortedBy(gridStatements, caption)));
         add({.operation = name,
              .rows = timing.rows,
              .ms = timing.ms,
-             .baselineMs = replay(sortedBy(gridStatements, caption)),
+             .baselineMs = timing.baselineMs,
              .peakBytes = timing.peakBytes,
              .target = Target::Listing});
     }
@@ -299,7 +308,6 @@ void BenchRun::moveWindow() {
     SqlCapture::start();
     from->setCurrentIndex(largest);
     const QVector<QByteArray> listStatements = SqlCapture::stop();
-    const double listMs = replay(listStatements);
     for (const bool select : {true, false}) {
         const QString name = select ? QStringLiteral("move window, Select All")
                                     : QStringLiteral("move window, Clear All");
@@ -307,15 +315,17 @@ void BenchRun::moveWindow() {
             m_progress(name);
         auto* button = need<QPushButton>(&dialog, select ? QStringLiteral("cmdSelectAll")
                                                          : QStringLiteral("cmdClearAll"));
-        const Timing timing = time([&] {
-            button->click();
-            items->viewport()->repaint();
-            return qint64(items->count());
-        });
+        const Timing timing = time(
+            [&] {
+                button->click();
+                items->viewport()->repaint();
+                return qint64(items->count());
+            },
+            replay(listStatements));
         add({.operation = name,
              .rows = timing.rows,
              .ms = timing.ms,
-             .baselineMs = listMs,
+             .baselineMs = timing.baselineMs,
              .peakBytes = timing.peakBytes,
              .target = Target::Listing});
     }
@@ -443,30 +453,32 @@ void BenchRun::exports() {
 void BenchRun::maintenance() {
     const QString database = databaseFile();
     const QString copy = scratch(QStringLiteral("raw-backup.db"));
-    const double online = timeBaseline([&] {
+    const Paired online = [&](const QVector<QByteArray>&) {
         QFile::remove(copy);
         RawQuery::backup(database, copy);
-    });
-    QFile::remove(copy);
+    };
     const QString backup = scratch(QStringLiteral("bench.DVB"));
     for (const bool compact : {false, true}) {
         const QString name = compact ? QStringLiteral("compact") : QStringLiteral("backup");
         if (m_progress)
             m_progress(name);
-        const Timing timing = time([&] {
-            auto job = compact ? MaintenanceJob::compact(database)
-                               : MaintenanceJob::backup(database, backup, true);
-            job->run();
-            return job->rowsCopied();
-        });
+        const Timing timing = time(
+            [&] {
+                auto job = compact ? MaintenanceJob::compact(database)
+                                   : MaintenanceJob::backup(database, backup, true);
+                job->run();
+                return job->rowsCopied();
+            },
+            online);
         add({.operation = name,
              .rows = timing.rows,
              .ms = timing.ms,
-             .baselineMs = online,
+             .baselineMs = timing.baselineMs,
              .peakBytes = timing.peakBytes,
              .target = Target::Maintenance});
     }
     QFile::remove(backup);
+    QFile::remove(copy);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -494,7 +506,7 @@ void BenchRun::startup() {
     add({.operation = name,
          .rows = rows,
          .ms = median(times),
-         .baselineMs = replay(m_gridStatements),
+         .baselineMs = timeBaseline([&] { RawQuery::run(databaseFile(), m_gridStatements); }),
          .peakBytes = peak,
          .target = Target::Absolute,
          .limitMs = 500});

@@ -8,6 +8,7 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class frmMain;
 class GridView;
@@ -43,18 +44,23 @@ public:
 private:
     using Action = std::function<qint64()>; // runs the operation once; returns the rows
     using Baseline = std::function<void()>;
+    // The baseline run in turns with the operation; it is given the statements the operation
+    // ran.
+    using Paired = std::function<void(const QVector<QByteArray>& recorded)>;
 
     struct Timing {
         double ms = 0;
         qint64 rows = 0;
         qint64 peakBytes = 0;
         QVector<QByteArray> statements;
+        std::optional<double> baselineMs;
     };
 
     // The program's side: the recorded run, then the timed runs.
-    Timing time(const Action& action) const;
+    Timing time(const Action& action, const Paired& baseline) const;
     double timeBaseline(const Baseline& baseline) const;
-    double replay(const QVector<QByteArray>& statements) const;
+    // The given statements run straight through the C API; without any, the recorded ones.
+    Paired replay(const QVector<QByteArray>& statements = {}) const;
     // One row measured against the replay of its own statements.
     BenchTable::Row measure(const QString& name, BenchTable::Target target, const Action& action);
     void add(BenchTable::Row row);
