@@ -1,10 +1,8 @@
 #include "CliCommand.h"
 
-#include "app/CommandLine.h"
-#include "app/General.h"
-#include "data/Recordset.h"
+#include "TablePrinter.h"
 
-#include <QRegularExpression>
+#include "app/CommandLine.h"
 
 CliOption CliOption::flag(const QString& name, const QString& description) {
     return {QCommandLineOption(name, description), 1};
@@ -39,23 +37,7 @@ QString CliCommand::synopsis() const {
 }
 
 void printTable(QTextStream& out, const Recordset& rows) {
-    static const QRegularExpression breaks(QStringLiteral("[\t\r\n]"));
-    const auto cell = [](const QVariant& value) {
-        return General::NullToDefault(value, General::KindText)
-            .toString()
-            .replace(breaks, QStringLiteral(" "));
-    };
-    QStringList line;
-    for (const QString& name : rows.columnNames())
-        line.append(cell(name));
-    out << line.join(QLatin1Char('\t')) << '\n';
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        line.clear();
-        for (const QVariant& value : rows.row(row))
-            line.append(cell(value));
-        out << line.join(QLatin1Char('\t')) << '\n';
-    }
-    out.flush();
+    TablePrinter::print(out, rows);
 }
 
 const QVector<CliCommand>& cliCommands() {

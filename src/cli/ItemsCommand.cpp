@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "TablePrinter.h"
 
 #include "app/Settings.h"
 #include "data/dvData.h"
@@ -27,9 +28,13 @@ int runItems(CliContext& context) {
     dvData data;
     context.openDatabase(data);
     const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
-    printTable(context.out, data.Inventory().Item().ListMainGrid(
-                                roundPrices, context.value(QStringLiteral("type")),
-                                context.value(QStringLiteral("location")),
-                                context.value(QStringLiteral("manufacturer")), purchaseDate));
+    // Each row is printed as it is read: a listing of a large inventory never holds it all.
+    const invItem& items = data.Inventory().Item();
+    RowCursor rows =
+        items.ListMainGridRows(roundPrices, context.value(QStringLiteral("type")),
+                               context.value(QStringLiteral("location")),
+                               context.value(QStringLiteral("manufacturer")), purchaseDate);
+    if (TablePrinter::print(context.out, rows) == 0)
+        TablePrinter::print(context.out, items.NoItemsFound(), false);
     return ExitCode::Ok;
 }

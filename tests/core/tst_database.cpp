@@ -289,6 +289,30 @@ private slots:
         QCOMPARE(db.sql("SELECT sql FROM sqlite_master;"), before);
         QVERIFY_THROWS_EXCEPTION(DbError, dvData::UpdateDatabaseToVersion1_2(conn("missing.mdb")));
     }
+
+    void upgradeIndexesTheCollectionItemsOfOlderDatabases() {
+        TestDatabase db;
+        const QString index = "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
+                              "tbl_name = 'tblCollectionItem' AND sql LIKE '%(CollectionNM)%';";
+        QCOMPARE(db.sql(index), QString("1\n"));
+        const QString plan = "EXPLAIN QUERY PLAN SELECT * FROM tblCollectionItem WHERE "
+                             "CollectionNM = 'Coins' ORDER BY ItemID;";
+        QVERIFY2(db.sql(plan).contains("USING INDEX CollectionItemKey"), qPrintable(db.sql(plan)));
+
+        // A file made before the index gets it; while another program writes, it is used as it
+        // is, and gets it at a later start.
+        db.sql("DROP INDEX CollectionItemKey;");
+        {
+            Connection writer(db.data.connString());
+            writer.execute("BEGIN IMMEDIATE");
+            Connection::setBusyTimeout(50);
+            dvData::UpdateDatabaseToVersion1_2(db.data.connString());
+            Connection::setBusyTimeout(Connection::DefaultBusyTimeoutMs);
+        }
+        QCOMPARE(db.sql(index), QString("0\n"));
+        dvData::UpdateDatabaseToVersion1_2(db.data.connString());
+        QCOMPARE(db.sql(index), QString("1\n"));
+    }
 };
 
 DOMIVO_TEST_MAIN(DatabaseTest)

@@ -101,6 +101,17 @@ private slots:
         QCOMPARE(FormatPrice(QVariant::fromValue(Currency::fromUnits(12344999)), false),
                  QString("1234"));
         QCOMPARE(FormatPrice(QVariant(), true), QString());
+
+        // Held open (as a report holds it), the store still reads what this program writes
+        // meanwhile, and holds nest.
+        const Settings::Held held;
+        QCOMPARE(FormatPrice(1234.5, true), QString("$1235"));
+        Settings::setText(SettingKeys::RoundPrices, "0");
+        {
+            const Settings::Held inner;
+            QCOMPARE(FormatPrice(1234.5, true), QString("$1234.50"));
+        }
+        QCOMPARE(FormatPrice(1234.5, true), QString("$1234.50"));
     }
 
     void fieldValueTextByKind() {

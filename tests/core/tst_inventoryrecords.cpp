@@ -41,6 +41,29 @@ private slots:
                      QVariant(price));
     }
 
+    void mainGridRowsAreTypedAndTiesComeInTheOrderItemsWereAdded() {
+        Store store(false);
+        store.sql("INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, PurchasePriceAM) VALUES "
+                  "(5, 'acme', 'Lamp', 10000), (2, 'Acme', 'lamp', 20000), "
+                  "(9, 'Zenith', 'Radio', NULL), (7, 'ACME', 'Anvil', 5)");
+        RowCursor rows = store.items().ListMainGridRows(1, "", "", "", {});
+        QCOMPARE(rows.columns().at(4).moneyPattern, QString("$#,##0"));
+        QStringList ids;
+        QVariantList prices;
+        while (rows.next()) {
+            ids << rows.row().at(0).toString();
+            prices << rows.row().at(4);
+        }
+        QCOMPARE(ids, QStringList({"7", "2", "5", "9"}));
+        QCOMPARE(prices.at(1), QVariant::fromValue(Currency::fromUnits(20000)));
+        QVERIFY(!prices.at(3).isValid());
+        // A filter that matches nothing gives no row; the placeholder is asked for apart.
+        RowCursor none = store.items().ListMainGridRows(0, "Art", "", "", {});
+        QVERIFY(!none.next());
+        QCOMPARE(store.items().NoItemsFound().value(0, "Item"), QVariant("No items found"));
+        QVERIFY(Store(false).items().NoItemsFound().isEmpty());
+    }
+
     void storedAmountsOfEveryKindAreShownAsTheyAre() {
         // Amounts no version of the program writes (the extremes of the 64-bit count, a REAL
         // beyond it, text), as a hand-edited or foreign file may hold them.

@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -10,6 +11,13 @@ QSettings store() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope,
                      QLatin1String(Settings::ApplicationName),
                      QLatin1String(Settings::ApplicationName));
+}
+
+// The store a Settings::Held keeps open for this thread, or none.
+thread_local std::unique_ptr<QSettings> held;
+
+QVariant read(const QString& key) {
+    return held ? held->value(key) : store().value(key);
 }
 
 QString path(SettingKey key) {
@@ -21,7 +29,7 @@ QString path(SettingKey key) {
 namespace Settings {
 
 QString text(SettingKey key, const QString& defaultValue) {
-    const QVariant value = store().value(path(key));
+    const QVariant value = read(path(key));
     return value.isValid() ? value.toString() : defaultValue;
 }
 
@@ -65,6 +73,20 @@ void setFlag(SettingKey key, bool on) {
 
 QString fileName() {
     return store().fileName();
+}
+
+Held::Held() {
+    if (held)
+        return;
+    held =
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                    QLatin1String(ApplicationName), QLatin1String(ApplicationName));
+    m_outermost = true;
+}
+
+Held::~Held() {
+    if (m_outermost)
+        held.reset();
 }
 
 } // namespace Settings

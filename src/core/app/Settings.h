@@ -59,4 +59,19 @@ void setFlag(SettingKey key, bool on);
 // The file the store is kept in.
 QString fileName();
 
+// While one is alive, the reads of this thread come from one open store instead of opening it
+// for every value: a report, an export or a grid that formats a value per row reads the same
+// settings thousands of times, and opening the store looks at its files each time. Writes go
+// to the file as ever. Nested holds share the outermost one.
+class Held {
+public:
+    Held();
+    ~Held();
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+private:
+    bool m_outermost = false;
+};
+
 } // namespace Settings

@@ -13,6 +13,7 @@ RowCursor::RowCursor(Connection connection, const QString& sql, const QVariantLi
 }
 
 RowCursor::~RowCursor() = default;
+RowCursor::RowCursor(RowCursor&&) noexcept = default;
 
 void RowCursor::describeColumns() {
     sqlite3_stmt* stmt = m_statement->handle();
@@ -43,10 +44,22 @@ qint64 RowCursor::countRows() {
         .toLongLong();
 }
 
-bool RowCursor::next() {
+void RowCursor::setMoneyPattern(int column, const QString& pattern) {
+    if (column >= 0 && column < m_columns.size())
+        m_columns[column].moneyPattern = pattern;
+}
+
+bool RowCursor::advance() {
     // Stepping a finished statement would run it again from the start.
     if (m_finished || !m_statement->step()) {
         m_finished = true;
+        return false;
+    }
+    return true;
+}
+
+bool RowCursor::next() {
+    if (!advance()) {
         m_row.clear();
         return false;
     }

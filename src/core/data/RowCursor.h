@@ -21,14 +21,21 @@ public:
         ColumnValue::Kind kind = ColumnValue::Kind::Unknown;
         // False only for a value taken straight from a NOT NULL column of a table.
         bool nullable = true;
+        // How the column's amounts are shown ("$#,##0.00"); "" for the plain decimal. The
+        // values stay amounts (Currency); only their text follows the pattern.
+        QString moneyPattern = {};
     };
 
     RowCursor(Connection connection, const QString& sql, const QVariantList& params = {});
     ~RowCursor();
+    // Moving keeps the statement on the same open connection.
+    RowCursor(RowCursor&&) noexcept;
     RowCursor(const RowCursor&) = delete;
     RowCursor& operator=(const RowCursor&) = delete;
 
     const QVector<Column>& columns() const { return m_columns; }
+    // The amounts of a column are shown with the pattern wherever the rows are shown as text.
+    void setMoneyPattern(int column, const QString& pattern);
     // The database file the rows come from.
     QString databasePath() const { return m_connection.path(); }
     // How many rows the statement gives, counted by the engine without handing them over.
@@ -39,7 +46,12 @@ public:
     const QVariantList& row() const { return m_row; }
 
 private:
+    // GridRows reads the values of each row straight from the statement, in a form of its own.
+    friend class GridRows;
+
     void describeColumns();
+    // Steps to the next row without reading it; false after the last one.
+    bool advance();
 
     // Declared before the statement, so that the statement is finalised first.
     Connection m_connection;

@@ -88,6 +88,11 @@ QStringList memoColumns(const QString& tableName) {
     return {};
 }
 
+QString collectionItemIndex() {
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON tblCollectionItem (CollectionNM)")
+        .arg(QLatin1String(CollectionItemIndexName));
+}
+
 QString createScript(bool addBackup) {
     QString script;
     script += table(QStringLiteral("tblLocation_Lkp"),
@@ -150,6 +155,7 @@ QString createScript(bool addBackup) {
          amount(QStringLiteral("PurchasePriceAM")), amount(QStringLiteral("AppraisalPriceAM")),
          amount(QStringLiteral("ReplacePriceAM")), memo(QStringLiteral("CommentsTX")),
          date(QStringLiteral("LastChangeDT"))});
+    script += collectionItemIndex() + QStringLiteral(";\n");
     // The value of an optional field left empty is the empty text, so this column accepts it.
     script += table(QStringLiteral("tblCollectionItemField"),
                     {QStringLiteral("ItemID LONG NOT NULL ") +

@@ -32,4 +32,10 @@ QStringList memoColumns(const QString& table);
 // The statements that build an empty database, with or without the backup table.
 QString createScript(bool addBackup);
 
+// The index of the collection items by their collection, so that the items of one collection
+// are found without reading those of every other; part of the script above, and added to
+// databases made before it was (IF NOT EXISTS).
+inline constexpr const char* CollectionItemIndexName = "CollectionItemKey";
+QString collectionItemIndex();
+
 } // namespace Schema

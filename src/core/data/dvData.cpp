@@ -186,4 +186,20 @@ void dvData::UpdateDatabaseToVersion1_2(const QString& connString) {
                                         "WHERE name = 'ItemNM'"));
     if (columns.isEmpty())
         throw DbError(QStringLiteral("The collection item table has no column ItemNM."));
+    indexCollectionItems(connection);
+}
+
+void dvData::indexCollectionItems(Connection& connection) {
+    // The index only makes listings faster: a database that cannot take it now (opened
+    // read-only, a full disk, another program writing) is used as it is and gets it at a later
+    // start. Looking first keeps an ordinary start from writing anything.
+    const QVariant found = connection.scalar(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
+        {QLatin1String(Schema::CollectionItemIndexName)});
+    if (found.isValid())
+        return;
+    try {
+        connection.execute(Schema::collectionItemIndex());
+    } catch (const DbError&) {
+    }
 }

@@ -61,6 +61,8 @@ public:
     static void Copy(const QString& toConnString, const QString& fromConnString, bool isBackup);
     // Databases of earlier versions held a narrower collection item name. SQLite keeps the
     // declared width in the schema and checks it itself, so this only verifies the column.
+    // Runs at every start; it also gives a database made before the collection items were
+    // indexed by collection that index.
     static void UpdateDatabaseToVersion1_2(const QString& connString);
 
     static const QStringList& seedItemTypes();
@@ -70,6 +72,8 @@ private:
     static void buildSchema(const QString& path, bool addBackup);
     static void verify(const QString& path, DatabaseCheck::Depth depth, DatabaseCheck::Kind kind);
     static void CopyTable(Connection& destination, Connection& source, const QString& table);
+    // The upgrade's step for the index of the collection items by collection.
+    static void indexCollectionItems(Connection& connection);
 
     QString m_path;
     QString m_connString;

@@ -1,5 +1,6 @@
 #include "export/ExportFile.h"
 
+#include "app/Settings.h"
 #include "export/DelimitedWriter.h"
 #include "export/ExportError.h"
 #include "export/ExportSource.h"
@@ -79,6 +80,8 @@ std::optional<qint64> ExportFile::write(RowCursor& rows, ExportFormat format,
 std::optional<qint64> ExportFile::exportTable(const dvData& data, const QString& entry,
                                               ExportFormat format, const QString& fileName,
                                               const Progress& progress) {
+    // Amounts and dates are written row by row, after the settings.
+    const Settings::Held settings;
     RowCursor rows = ExportSource::open(data, entry);
     return write(rows, format, fileName, progress);
 }

@@ -1,9 +1,12 @@
 #include "graphs/GraphEntry.h"
 
+#include "app/Settings.h"
 #include "graphs/gphCollection.h"
 #include "graphs/gphInventory.h"
 
 Graph GraphEntry::draw(const dvData& data) const {
+    // The sums are formatted as amounts, each after the rounding setting.
+    const Settings::Held settings;
     switch (routine) {
     case Routine::CountByType:
         return gphInventory::CountByType(data);

@@ -1,10 +1,13 @@
 #include "records/CollectionGrid.h"
 
 #include "app/General.h"
+#include "app/Settings.h"
 #include "records/Collection.h"
 
 Recordset CollectionGrid::rows(const Collection& collections, const QString& collection,
                                int roundPrices) {
+    // Amount fields are formatted row by row, each after the rounding setting.
+    const Settings::Held settings;
     const Recordset fields = collections.Field().List(collection);
     const Recordset grid = collections.Item().MainGrid(collection, roundPrices);
     // MainGrid gives ItemID and Item Name, then one column per field in FieldID order, as

@@ -1,6 +1,14 @@
 #include "records/invItem.h"
 
+#include "app/General.h"
 #include "data/DbError.h"
+
+namespace {
+
+// The position of Price among the grid's columns.
+constexpr int PriceColumn = 4;
+
+} // namespace
 
 invItem::Changes invItem::Changes::everyColumn(const Values& values) {
     return {.ManufacturerNM = values.ManufacturerNM,
@@ -43,10 +51,13 @@ const QStringList& invItem::columnNames() {
     return columns;
 }
 
-Recordset invItem::ListMainGrid(int roundPrices, const QString& inType, const QString& inLocation,
-                                const QString& inManufacturer, const QDate& inPurchaseDate) const {
-    const QString format =
-        roundPrices == 1 ? QStringLiteral("$#,##0") : QStringLiteral("$#,##0.00");
+QString invItem::MoneyPattern(int roundPrices) {
+    return roundPrices == 1 ? QStringLiteral("$#,##0") : QStringLiteral("$#,##0.00");
+}
+
+RowCursor invItem::ListMainGridRows(int roundPrices, const QString& inType,
+                                    const QString& inLocation, const QString& inManufacturer,
+                                    const QDate& inPurchaseDate) const {
     QStringList conditions;
     QVariantList params;
     if (!inType.isEmpty()) {
@@ -66,21 +77,49 @@ Recordset invItem::ListMainGrid(int roundPrices, const QString& inType, const QS
         params.append(inPurchaseDate);
     }
     QString sql = QStringLiteral("SELECT ItemID, ManufacturerNM AS Manufacturer, ItemNM AS Item, "
-                                 "ModelSeriesTX AS Model, FormatMoney(PurchasePriceAM, '%1') AS "
-                                 "Price, TypeTX AS Type, LocationTX AS Location FROM tblItem")
-                      .arg(format);
+                                 "ModelSeriesTX AS Model, PurchasePriceAM AS Price, TypeTX AS "
+                                 "Type, LocationTX AS Location FROM tblItem");
     if (!conditions.isEmpty())
         sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY ManufacturerNM, ItemNM");
+    // The table read in its own order and sorted once: walking the manufacturer index would
+    // fetch every row from a different place in the file, which is many times slower once the
+    // table no longer fits the engine's page cache (the unary + keeps the index out of the
+    // ordering, not the column's letter-case rule). Items of the same manufacturer and name
+    // come in the order they were added.
+    sql += QStringLiteral(" ORDER BY +ManufacturerNM, ItemNM, ItemID");
+    RowCursor rows = readRows(sql, params);
+    rows.setMoneyPattern(PriceColumn, MoneyPattern(roundPrices));
+    return rows;
+}
 
-    Connection connection = connect();
-    Recordset rows = connection.query(sql, params);
-    if (!rows.isEmpty())
-        return rows;
+Recordset invItem::NoItemsFound() const {
     // FROM tblItem makes the placeholder row appear only when there are items to filter.
-    return connection.query(QStringLiteral(
+    return read(QStringLiteral(
         "SELECT '' AS ItemID, '' AS Manufacturer, 'No items found' AS Item, "
         "'' AS Model, '' AS Price, '' AS Type, '' AS Location FROM tblItem LIMIT 1"));
+}
+
+Recordset invItem::ListMainGrid(int roundPrices, const QString& inType, const QString& inLocation,
+                                const QString& inManufacturer, const QDate& inPurchaseDate) const {
+    RowCursor cursor =
+        ListMainGridRows(roundPrices, inType, inLocation, inManufacturer, inPurchaseDate);
+    QStringList names;
+    for (const RowCursor::Column& column : cursor.columns())
+        names.append(column.name);
+    const QString pattern = MoneyPattern(roundPrices);
+    QVector<QVariantList> rows;
+    while (cursor.next()) {
+        QVariantList row = cursor.row();
+        QVariant& price = row[PriceColumn];
+        if (price.metaType() == QMetaType::fromType<Currency>())
+            price = price.value<Currency>().format(pattern);
+        else if (!price.isNull())
+            price = General::ValueText(price);
+        rows.append(std::move(row));
+    }
+    if (rows.isEmpty())
+        return NoItemsFound();
+    return Recordset(names, rows);
 }
 
 Recordset invItem::DistinctFieldValue(const QString& fieldName) const {

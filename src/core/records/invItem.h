@@ -78,6 +78,17 @@ public:
     // says why it is empty; an empty table gives no row.
     Recordset ListMainGrid(int roundPrices, const QString& inType, const QString& inLocation,
                            const QString& inManufacturer, const QDate& inPurchaseDate) const;
+    // The same rows read one at a time, as the grid and the command-line listing take them:
+    // Price is the amount (Currency), shown with the money pattern of roundPrices (the
+    // cursor's column carries it). Without the placeholder row: a reader that got no row asks
+    // NoItemsFound() for it.
+    RowCursor ListMainGridRows(int roundPrices, const QString& inType, const QString& inLocation,
+                               const QString& inManufacturer, const QDate& inPurchaseDate) const;
+    // The placeholder row of ListMainGrid ("No items found", every other column ""), or no row
+    // when the table has no items.
+    Recordset NoItemsFound() const;
+    // "$#,##0" when roundPrices is 1, else "$#,##0.00".
+    static QString MoneyPattern(int roundPrices);
     // The different values of one column of tblItem, sorted; the result column is named after
     // it. Only the columns of tblItem are accepted (DbError otherwise).
     Recordset DistinctFieldValue(const QString& fieldName) const;

@@ -1,5 +1,6 @@
 #include "reports/ReportCatalogue.h"
 
+#include "app/Settings.h"
 #include "reports/rptColDetailedList.h"
 #include "reports/rptColNotUpdated.h"
 #include "reports/rptColSummary.h"
@@ -136,6 +137,8 @@ const ReportCatalogue::Report* ReportCatalogue::find(Kind kind, const QString& c
 
 QString ReportCatalogue::run(const Report& report, const dvData& data, const ReportRequest& request,
                              const QString& pagePath) {
+    // A report formats amounts row by row, each after the rounding setting.
+    const Settings::Held settings;
     rptGeneral page(pagePath);
     return report.generate(page, data, request);
 }

@@ -9,11 +9,11 @@ namespace rptInvWarrantySmry {
 
 namespace {
 
-// A warranty is still running while its expiry lies after this moment; one that expired
-// earlier today (at midnight) has run out. An item without an expiry date counts as expired.
-bool isActive(const QVariant& expires) {
+// A warranty is still running while its expiry lies after `now`; one that expired earlier
+// today (at midnight) has run out. An item without an expiry date counts as expired.
+bool isActive(const QVariant& expires, const QDateTime& now) {
     const auto when = ReportText::moment(expires);
-    return when && *when > Clock::now();
+    return when && *when > now;
 }
 
 } // namespace
@@ -29,11 +29,13 @@ QString Generate(rptGeneral& page, const dvData& data, bool includeExpired) {
                                            headerCell(15, QStringLiteral("Type")),
                                            headerCell(15, QStringLiteral("Location")),
                                            headerCell(20, QStringLiteral("Warranty Expires"))}));
+    // One moment for the whole report, as it is one page.
+    const QDateTime now = Clock::now();
     for (int r = 0; r < rows.rowCount(); ++r) {
         const auto value = [&](const char* column) { return rows.value(r, QLatin1String(column)); };
         if (!value("WarrantyCD").toBool())
             continue;
-        if (!includeExpired && !isActive(value("WarrantyExpireDT")))
+        if (!includeExpired && !isActive(value("WarrantyExpireDT"), now))
             continue;
         const QString documents =
             value("WarrantyDocumentCD").toBool() ? QStringLiteral(" (have documents)") : QString();

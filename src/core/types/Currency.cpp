@@ -32,17 +32,6 @@ std::optional<qint64> signedUnits(bool negative, quint64 magnitude) {
     return std::nullopt;
 }
 
-QString groupThousands(const QString& digits) {
-    QString out;
-    const int n = int(digits.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            out += QLatin1Char(',');
-        out += digits[i];
-    }
-    return out;
-}
-
 } // namespace
 
 Currency Currency::fromWhole(qint64 whole) {
@@ -109,12 +98,12 @@ std::optional<Currency> Currency::parse(const QString& text, bool allowDollar, i
 }
 
 QString Currency::format(const QString& pattern) const {
-    QString body = pattern;
+    QStringView body = pattern;
     const bool dollar = body.startsWith(QLatin1Char('$'));
     if (dollar)
-        body.remove(0, 1);
-    const int point = int(body.indexOf(QLatin1Char('.')));
-    const int decimals = std::clamp(point < 0 ? 0 : int(body.size()) - point - 1, 0, 4);
+        body = body.mid(1);
+    const qsizetype point = body.indexOf(QLatin1Char('.'));
+    const int decimals = std::clamp(point < 0 ? 0 : int(body.size() - point - 1), 0, 4);
     const bool grouped = body.contains(QLatin1Char(','));
 
     // Rounded to the pattern's decimals, halves away from zero; the magnitude of the largest
@@ -123,18 +112,32 @@ QString Currency::format(const QString& pattern) const {
     const quint64 scaled = (magnitudeOf(m_units) + step / 2) / step;
     const bool negative = m_units < 0 && scaled != 0;
     const quint64 divisor = powerOfTen(decimals);
-    QString whole = QString::number(scaled / divisor);
-    if (grouped)
-        whole = groupThousands(whole);
-    QString text = whole;
+
+    // Written from the right: a grid or a listing formats an amount per row, so this makes no
+    // intermediate strings.
+    char text[48];
+    int start = int(sizeof text);
+    quint64 fraction = scaled % divisor;
+    for (int i = 0; i < decimals; ++i) {
+        text[--start] = char('0' + fraction % 10);
+        fraction /= 10;
+    }
     if (decimals > 0)
-        text += QLatin1Char('.') +
-                QStringLiteral("%1").arg(scaled % divisor, decimals, 10, QLatin1Char('0'));
+        text[--start] = '.';
+    quint64 whole = scaled / divisor;
+    int digits = 0;
+    do {
+        if (grouped && digits > 0 && digits % 3 == 0)
+            text[--start] = ',';
+        text[--start] = char('0' + whole % 10);
+        whole /= 10;
+        ++digits;
+    } while (whole != 0);
     if (dollar)
-        text.prepend(QLatin1Char('$'));
+        text[--start] = '$';
     if (negative)
-        text.prepend(QLatin1Char('-'));
-    return text;
+        text[--start] = '-';
+    return QString::fromLatin1(text + start, qsizetype(sizeof text) - start);
 }
 
 QString Currency::toString() const {

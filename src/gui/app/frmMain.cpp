@@ -171,6 +171,10 @@ frmMain* frmMain::instance() {
     return theMainWindow;
 }
 
+void frmMain::setSplashWait(bool wait) {
+    startupWaitMs = wait ? 3000 : 0;
+}
+
 void frmMain::setStartupWaitForTesting(int milliseconds) {
     startupWaitMs = milliseconds;
 }

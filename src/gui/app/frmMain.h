@@ -88,6 +88,9 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     QString dataFolder() const { return m_dataFolder; }
 
+    // Whether the start-up keeps the splash up for its three seconds (the default); without
+    // the wait the main window shows as soon as the database is open (domivo --no-splash-wait).
+    static void setSplashWait(bool wait);
     // The wait at start-up with the splash shown (three seconds); tests shorten it.
     static void setStartupWaitForTesting(int milliseconds);
 

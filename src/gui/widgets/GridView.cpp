@@ -164,6 +164,10 @@ void FillListView(GridView* grid, const Recordset& recordset) {
     grid->gridModel()->setRecordset(recordset);
 }
 
+void FillListView(GridView* grid, RowCursor& rows) {
+    grid->gridModel()->fill(rows);
+}
+
 namespace {
 
 QString rowText(const GridView* grid, int row) {

@@ -7,6 +7,7 @@
 #include <QTreeView>
 
 class Recordset;
+class RowCursor;
 
 // The grid of the tool windows: a list in report mode over a GridModel. Column 0 holds each
 // row's key and is hidden; the other columns are the row's sub-items. A click on the header of
@@ -75,6 +76,9 @@ private:
 // Fills the grid from a recordset: column headers from the recordset's column names, one row
 // per record, Null shown as "". Widths, alignment, sorting and selection are the caller's.
 void FillListView(GridView* grid, const Recordset& recordset);
+// The same from a cursor, read to its end as the rows are stored: the rows of a large table are
+// never held twice.
+void FillListView(GridView* grid, RowCursor& rows);
 
 // Puts the selected row on the clipboard: its item text, then a TAB and each sub-item. Does
 // nothing when no row is selected.

@@ -188,8 +188,13 @@ void frmInventory::lvwItems_Populate() {
         else if (view == QLatin1String("PURCHASE DATE"))
             purchaseDate = DateText::parseDate(value);
     }
-    FillListView(m_lvwItems, gData->Inventory().Item().ListMainGrid(roundPrices, type, location,
-                                                                    manufacturer, purchaseDate));
+    const invItem& items = gData->Inventory().Item();
+    RowCursor rows =
+        items.ListMainGridRows(roundPrices, type, location, manufacturer, purchaseDate);
+    FillListView(m_lvwItems, rows);
+    // A filter that matches nothing shows why the grid is empty.
+    if (m_lvwItems->rowCount() == 0)
+        FillListView(m_lvwItems, items.NoItemsFound());
 
     mainWindow().setMenuItemEnabled(MenuItem::EditCopy, false);
     mainWindow().setToolbarButtonEnabled(ToolbarButton::CopyItem, false);

@@ -114,17 +114,23 @@ void frmMoveLocation::cboMoveTo_Populate() {
 }
 
 void frmMoveLocation::lstItems_Populate() {
-    const Recordset rows =
-        gData->Inventory().Item().List(m_cboMoveFrom->currentText(), QString(), QString());
+    RowCursor rows = gData->Inventory().Item().ListRows(m_cboMoveFrom->currentText(), QString());
+    const auto column = [&rows](const char* name) {
+        for (int i = 0; i < rows.columns().size(); ++i)
+            if (rows.columns()[i].name == QLatin1String(name))
+                return i;
+        return -1;
+    };
+    const int id = column("ItemID");
+    const int parts[] = {column("ManufacturerNM"), column("ItemNM"), column("ModelSeriesTX")};
     m_lstItems->clear();
-    for (int row = 0; row < rows.rowCount(); ++row) {
-        const QString text =
-            QStringList{rowText(rows, row, "ManufacturerNM"), rowText(rows, row, "ItemNM"),
-                        rowText(rows, row, "ModelSeriesTX")}
-                .join(QLatin1Char(' '))
-                .trimmed();
-        auto* entry = new QListWidgetItem(text, m_lstItems);
-        entry->setData(Qt::UserRole, rows.value(row, QStringLiteral("ItemID")));
+    while (rows.next()) {
+        QStringList words;
+        for (const int part : parts)
+            words.append(
+                General::NullToDefault(rows.row().value(part), General::KindText).toString());
+        auto* entry = new QListWidgetItem(words.join(QLatin1Char(' ')).trimmed(), m_lstItems);
+        entry->setData(Qt::UserRole, rows.row().value(id));
     }
 }
 
@@ -142,8 +148,12 @@ void frmMoveLocation::cmdMove_Enable() {
 }
 
 void frmMoveLocation::SelectAllItems(bool selected) {
-    for (int row = 0; row < m_lstItems->count(); ++row)
-        m_lstItems->item(row)->setSelected(selected);
+    // One change of the whole selection: selecting entry by entry costs the list a pass over
+    // its selection for each entry.
+    if (selected)
+        m_lstItems->selectAll();
+    else
+        m_lstItems->clearSelection();
 }
 
 bool frmMoveLocation::refuse(const QString& message, QWidget* control) {
