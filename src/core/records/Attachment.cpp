@@ -2,13 +2,11 @@
 
 #include "data/DbError.h"
 
-
 namespace {
 
 // The listing columns; the thumbnail and the bytes stand last in the row, so these are read
 // without touching them.
-const char* const ListColumns =
-    "AttachmentID, FileNM, MediaTypeTX, FileSizeNO, CaptionTX, AddedDT";
+const char* const ListColumns = "AttachmentID, FileNM, MediaTypeTX, FileSizeNO, CaptionTX, AddedDT";
 
 // The columns a listing shows when the table is not there yet: the same names, no rows.
 Recordset noFiles(const QStringList& columns) {
@@ -82,6 +80,16 @@ QByteArray Attachment::Data(qint64 attachmentID) const {
     const QByteArray data = rows.value(0, 0).toByteArray();
     // An empty blob reads back as no bytes at all; it is still a file of 0 bytes.
     return data.isNull() ? QByteArray("", 0) : data;
+}
+
+QByteArray Attachment::Thumbnail(qint64 attachmentID) const {
+    Connection connection = connect();
+    if (!tableExists(connection))
+        return {};
+    return connection
+        .scalar(QStringLiteral("SELECT ThumbnailBL FROM tblAttachment WHERE AttachmentID = ?"),
+                {attachmentID})
+        .toByteArray();
 }
 
 QList<qint64> Attachment::Add(const AttachmentOwner& owner,

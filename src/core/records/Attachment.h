@@ -29,6 +29,9 @@ public:
     Recordset Retrieve(qint64 attachmentID) const;
     // A file's bytes exactly as they were attached. Throws DbError when there is no such file.
     QByteArray Data(qint64 attachmentID) const;
+    // A file's thumbnail (a JPEG or PNG picture), empty when it has none or there is no such
+    // file.
+    QByteArray Thumbnail(qint64 attachmentID) const;
     // Keeps files with an item, all of them or (when one is refused) none; returns their new
     // identifiers in order. A file larger than AttachmentFile::MaxSize is refused (DbError).
     QList<qint64> Add(const AttachmentOwner& owner, const QList<AttachmentFile>& files) const;
