@@ -137,19 +137,20 @@ qint64 invItem::Count(const QString& LocationTX, const QString& TypeTX) const {
 qint64 invItem::Add(const Values& item, const AttachmentChanges& attachments) const {
     Connection connection = connect();
     Transaction transaction(connection);
-    connection.execute(QStringLiteral(
-              "INSERT INTO tblItem (ManufacturerNM, ItemNM, ModelSeriesTX, SerialNumberID, "
-              "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, WarrantyDocumentCD, "
-              "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, "
-              "ManualsCD, CommentsTX, LastChangeDT) "
-              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-          {item.ManufacturerNM, item.ItemNM, item.ModelSeriesTX, item.SerialNumberID,
-           item.PurchaseLocationTX, dateValue(item.PurchaseDT), item.WarrantyCD,
-           dateValue(item.WarrantyExpireDT), item.WarrantyDocumentCD,
-           QVariant::fromValue(amountValue(item.PurchasePriceAM)),
-           QVariant::fromValue(amountValue(item.ReplacePriceAM)),
-           QVariant::fromValue(amountValue(item.AppraisalPriceAM)), item.TypeTX, item.LocationTX,
-           item.ReceiptCD, item.ManualsCD, item.CommentsTX, today()});
+    connection.execute(
+        QStringLiteral(
+            "INSERT INTO tblItem (ManufacturerNM, ItemNM, ModelSeriesTX, SerialNumberID, "
+            "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, WarrantyDocumentCD, "
+            "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, "
+            "ManualsCD, CommentsTX, LastChangeDT) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {item.ManufacturerNM, item.ItemNM, item.ModelSeriesTX, item.SerialNumberID,
+         item.PurchaseLocationTX, dateValue(item.PurchaseDT), item.WarrantyCD,
+         dateValue(item.WarrantyExpireDT), item.WarrantyDocumentCD,
+         QVariant::fromValue(amountValue(item.PurchasePriceAM)),
+         QVariant::fromValue(amountValue(item.ReplacePriceAM)),
+         QVariant::fromValue(amountValue(item.AppraisalPriceAM)), item.TypeTX, item.LocationTX,
+         item.ReceiptCD, item.ManualsCD, item.CommentsTX, today()});
     const qint64 itemID = connection.lastInsertId();
     if (!attachments.isEmpty())
         Attachment::apply(connection, AttachmentOwner::inventoryItem(itemID), attachments);
