@@ -12,6 +12,7 @@
 #include "data/DbError.h"
 #include "maintenance/DatabaseStartup.h"
 #include "maintenance/MaintenanceJob.h"
+#include "reports/ReportCatalogue.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -254,6 +255,35 @@ private slots:
         QCOMPARE(db.sql("SELECT count(*) FROM tblAttachment;"), QString("0\n"));
         QCOMPARE(db.sql("SELECT ItemNM FROM tblItem;"), QString("Television\n"));
         QVERIFY(dvData::ValidDatabase(ConnectionString::forFile(live)));
+    }
+
+    void proofOfOwnershipShowsPhotosAndNamesDocuments() {
+        TestDatabase db;
+        db.sql("INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, SerialNumberID, "
+               "PurchaseLocationTX, PurchaseDT, PurchasePriceAM, TypeTX) VALUES (5, 'Sonic', "
+               "'Television', 'SN-77', 'Best <Buy>', '2025-11-28', 8999900, 'Electronics'), "
+               "(6, 'Acme', 'Anvil', NULL, NULL, NULL, NULL, 'Tools');");
+        AttachmentFile photo = AttachmentFile::fromBytes("front.jpg", pattern(10));
+        photo.thumbnail = PngStart + QByteArray("pixels");
+        photo.caption = "Front & back";
+        db.data.Attachment().Add(AttachmentOwner::inventoryItem(5),
+                                 {photo, AttachmentFile::fromBytes("receipt.pdf", pattern(2048))});
+
+        const auto* report =
+            ReportCatalogue::find(ReportCatalogue::Kind::Inventory, "Proof of Ownership");
+        QVERIFY(report);
+        const QString path = ReportCatalogue::run(*report, db.data, {.typeText = "Electronics"},
+                                                  db.filePath("page.htm"));
+        const QString page = QString::fromUtf8(readFile(path));
+        QVERIFY(page.contains("<h3>Selected Type: Electronics</h3>"));
+        QVERIFY(page.contains("<h3>Sonic Television</h3>"));
+        QVERIFY(page.contains("SN-77") && page.contains("Best &lt;Buy&gt;"));
+        QVERIFY(page.contains("$899.99"));
+        QVERIFY(page.contains("<img src=\"data:image/png;base64," +
+                              (PngStart + QByteArray("pixels")).toBase64() +
+                              "\" alt=\"front.jpg\"><br>Front &amp; back</div>"));
+        QVERIFY(page.contains("<li>receipt.pdf, 2 KB</li>"));
+        QVERIFY(!page.contains("Anvil"));
     }
 };
 
