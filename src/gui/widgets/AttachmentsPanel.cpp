@@ -86,7 +86,7 @@ AttachmentsPanel::AttachmentsPanel(QWidget* parent)
     hdgCaption->setBuddy(m_txtCaption);
     m_cmdAdd = button("cmdAttachAdd", QStringLiteral("&Add..."), this);
     m_cmdOpen = button("cmdAttachOpen", QStringLiteral("&Open"), this);
-    m_cmdSaveAs = button("cmdAttachSaveAs", QStringLiteral("Save &As..."), this);
+    m_cmdSaveAs = button("cmdAttachSaveAs", QStringLiteral("Sa&ve As..."), this);
     m_cmdRemove = button("cmdAttachRemove", QStringLiteral("Re&move"), this);
 
     connect(m_cmdAdd, &QPushButton::clicked, this, &AttachmentsPanel::cmdAdd_Click);

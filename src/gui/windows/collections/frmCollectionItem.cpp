@@ -44,7 +44,7 @@ QLabel* label(const char* name, const QString& caption, QWidget* parent, int lef
 
 // The attachments area goes between the comments and the buttons, which move down by its height.
 constexpr int AttachmentsTop = 4350;
-constexpr int AttachmentsHeight = 2190;
+constexpr int AttachmentsHeight = 3300;
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent, int left) {
     QPushButton* push = NamedWidgets::button(name, caption, parent);
