@@ -32,7 +32,9 @@ QString CliCommand::synopsis() const {
         parts.append(part);
     }
     for (const CliArgument& argument : arguments)
-        parts.append(argument.optional ? QStringLiteral("[%1]").arg(argument.name) : argument.name);
+        parts.append(
+            (argument.optional ? QStringLiteral("[%1]").arg(argument.name) : argument.name) +
+            (argument.repeated ? QStringLiteral("...") : QString()));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -203,6 +205,53 @@ const QVector<CliCommand>& cliCommands() {
                 "and print its size before and after. Notes today as the day of the last "
                 "compact."),
             .run = runCompact,
+        },
+        {
+            .name = QStringLiteral("attach"),
+            .description = QStringLiteral(
+                "Keep FILE (photos, receipts, manuals; at most 25 MB each) with an item, inside "
+                "the database;\nprint each new attachment's identifier and file name."),
+            .options = {CliOption::value(QStringLiteral("caption"), QStringLiteral("TEXT"),
+                                         QStringLiteral("the caption of the files")),
+                        CliOption::value(QStringLiteral("collection"), QStringLiteral("NAME"),
+                                         QStringLiteral("ITEM is an item of collection NAME"))},
+            .arguments = {{.name = QStringLiteral("ITEM"),
+                           .description = QStringLiteral("the item's identifier, as the "
+                                                         "listings print it")},
+                          {.name = QStringLiteral("FILE"),
+                           .description = QStringLiteral("the files to keep"),
+                           .repeated = true}},
+            .run = runAttach,
+        },
+        {
+            .name = QStringLiteral("attachments"),
+            .description = QStringLiteral("List the files kept with an item (tab-separated: "
+                                          "identifier, file name, media type,\nsize in bytes, "
+                                          "caption, date added)."),
+            .options = {CliOption::value(QStringLiteral("collection"), QStringLiteral("NAME"),
+                                         QStringLiteral("ITEM is an item of collection NAME"))},
+            .arguments = {{.name = QStringLiteral("ITEM"),
+                           .description = QStringLiteral("the item's identifier, as the "
+                                                         "listings print it")}},
+            .run = runAttachments,
+        },
+        {
+            .name = QStringLiteral("attachment-save"),
+            .description = QStringLiteral(
+                "Write the bytes of attachment ID, exactly as they were attached, to FILE "
+                "(replacing it)."),
+            .arguments = {{.name = QStringLiteral("ID"),
+                           .description = QStringLiteral("the attachment's identifier")},
+                          {.name = QStringLiteral("FILE"),
+                           .description = QStringLiteral("the file to write")}},
+            .run = runAttachmentSave,
+        },
+        {
+            .name = QStringLiteral("detach"),
+            .description = QStringLiteral("Delete attachment ID from its item."),
+            .arguments = {{.name = QStringLiteral("ID"),
+                           .description = QStringLiteral("the attachment's identifier")}},
+            .run = runDetach,
         },
     };
     return commands;

@@ -45,6 +45,8 @@ struct CliArgument {
     QString name;
     QString description;
     bool optional = false;
+    // The last argument only: it takes every value that follows (FILE...), at least one.
+    bool repeated = false;
 };
 
 struct CliCommand {
@@ -95,3 +97,7 @@ int runExport(CliContext& context);
 int runBackup(CliContext& context);
 int runRestore(CliContext& context);
 int runCompact(CliContext& context);
+int runAttach(CliContext& context);
+int runAttachments(CliContext& context);
+int runAttachmentSave(CliContext& context);
+int runDetach(CliContext& context);

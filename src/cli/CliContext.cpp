@@ -35,6 +35,15 @@ QString CliContext::argument(const QString& name) const {
     return m_arguments.value(name);
 }
 
+QStringList CliContext::arguments(const QString& name) const {
+    Q_ASSERT_X(m_repeated.contains(name), "CliContext::arguments", "not a repeated argument");
+    return m_repeated.value(name);
+}
+
+void CliContext::setRepeated(const QString& name, const QStringList& values) {
+    m_repeated.insert(name, values);
+}
+
 QString CliContext::dataFolder() const {
     return AppPaths::dataFolder(m_dataDirOverride);
 }

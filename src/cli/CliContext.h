@@ -21,6 +21,9 @@ public:
     QStringList values(const QString& option) const;
     // A positional argument by its declared name; empty when an optional one was left out.
     QString argument(const QString& name) const;
+    // Every value of a repeated (last) argument, in order.
+    QStringList arguments(const QString& name) const;
+    void setRepeated(const QString& name, const QStringList& values);
 
     // Resolves (and creates) the data folder as the application does.
     QString dataFolder() const;
@@ -35,4 +38,5 @@ private:
     const QCommandLineParser& m_parser;
     QHash<QString, QString> m_arguments;
     QString m_dataDirOverride;
+    QHash<QString, QStringList> m_repeated;
 };

@@ -84,6 +84,7 @@ void DatabaseCheck::checkStructure(Connection& connection) {
     QVector<Schema::Table> tables = Schema::requiredTables();
     if (m_kind == Kind::Backup)
         tables.append(Schema::backupTable());
+    tables += Schema::optionalTables();
     for (const Schema::Table& table : std::as_const(tables)) {
         const bool isTable = storedTables.contains(table.name.toCaseFolded());
         const qint64 columns =
@@ -93,6 +94,8 @@ void DatabaseCheck::checkStructure(Connection& connection) {
                           .toLongLong()
                     : 0;
         QString problem;
+        if (columns == 0 && Schema::isOptional(table.name))
+            continue;
         if (columns == 0)
             problem = QStringLiteral("it has no table %1").arg(table.name);
         else if (columns != table.columnCount)

@@ -65,6 +65,23 @@ const Table& backupTable() {
     return table;
 }
 
+const Table& attachmentTable() {
+    static const Table table{QStringLiteral("tblAttachment"), 10};
+    return table;
+}
+
+const QVector<Table>& optionalTables() {
+    static const QVector<Table> tables = {attachmentTable()};
+    return tables;
+}
+
+bool isOptional(const QString& tableName) {
+    for (const Table& optional : optionalTables())
+        if (optional.name == tableName)
+            return true;
+    return false;
+}
+
 const QStringList& copyOrder() {
     static const QStringList order = {
         QStringLiteral("tblCollectionFieldType_LKP"),
@@ -75,6 +92,7 @@ const QStringList& copyOrder() {
         QStringLiteral("tblCollectionField"),
         QStringLiteral("tblCollectionItem"),
         QStringLiteral("tblCollectionItemField"),
+        QStringLiteral("tblAttachment"),
     };
     return order;
 }
@@ -164,10 +182,40 @@ QString createScript(bool addBackup) {
                      QStringLiteral("FieldID INTEGER NOT NULL"),
                      text(QStringLiteral("FieldValueTX"), 255, true, true),
                      QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (ItemID, FieldID)")});
+    script += attachmentScript();
     if (addBackup)
         script += table(QStringLiteral("tblBackup"),
                         {date(QStringLiteral("BackupDT")),
                          QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (BackupDT)")});
+    return script;
+}
+
+QString attachmentScript() {
+    // Each file belongs to exactly one item, of the inventory or of a collection, and goes with
+    // it. The bytes come last in the row, so that listing the files (and their thumbnails)
+    // never reads them.
+    QString script = table(
+        QStringLiteral("tblAttachment"),
+        {QStringLiteral("AttachmentID INTEGER NOT NULL CONSTRAINT PrimaryKey PRIMARY KEY "
+                        "AUTOINCREMENT"),
+         QStringLiteral("ItemID LONG ") + cascade(QStringLiteral("Item_Attachment"),
+                                                  QStringLiteral("tblItem"),
+                                                  QStringLiteral("ItemID")),
+         QStringLiteral("CollectionItemID LONG ") +
+             cascade(QStringLiteral("CollectionItem_Attachment"),
+                     QStringLiteral("tblCollectionItem"), QStringLiteral("ItemID")),
+         text(QStringLiteral("FileNM"), 255, true, false),
+         text(QStringLiteral("MediaTypeTX"), 100, true, false),
+         text(QStringLiteral("CaptionTX"), 255, true, true),
+         QStringLiteral("FileSizeNO INTEGER NOT NULL CHECK (FileSizeNO = length(FileDataBL))"),
+         date(QStringLiteral("AddedDT")) + QStringLiteral(" NOT NULL"),
+         QStringLiteral("ThumbnailBL BLOB CHECK (ThumbnailBL IS NULL OR typeof(ThumbnailBL) = "
+                        "'blob')"),
+         QStringLiteral("FileDataBL BLOB NOT NULL CHECK (typeof(FileDataBL) = 'blob')"),
+         QStringLiteral("CHECK ((ItemID IS NULL) + (CollectionItemID IS NULL) = 1)")});
+    script += QStringLiteral(
+        "CREATE INDEX AttachmentItemKey ON tblAttachment (ItemID);\n"
+        "CREATE INDEX AttachmentCollectionItemKey ON tblAttachment (CollectionItemID);\n");
     return script;
 }
 

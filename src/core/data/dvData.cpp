@@ -13,10 +13,12 @@
 
 dvData::dvData()
     : m_inventory(std::make_unique<class Inventory>(*this))
-    , m_collection(std::make_unique<class Collection>(*this)) {}
+    , m_collection(std::make_unique<class Collection>(*this))
+    , m_attachment(std::make_unique<class Attachment>(*this)) {}
 
 dvData::~dvData() {
     // The collection root goes first, then the inventory root.
+    m_attachment.reset();
     m_collection.reset();
     m_inventory.reset();
 }
@@ -162,7 +164,7 @@ void dvData::Copy(const QString& toConnString, const QString& fromConnString, bo
         from.execute(QStringLiteral("BEGIN"));
         Connection to = Connection::openFile(staged.path());
         Transaction transaction(to);
-        for (const QString& table : Schema::copyOrder())
+        for (const QString& table : TableCopy::tablesToCopy(from))
             CopyTable(to, from, table);
         if (isBackup)
             to.execute(QStringLiteral("INSERT INTO tblBackup (BackupDT) VALUES (?)"),
@@ -202,4 +204,13 @@ void dvData::indexCollectionItems(Connection& connection) {
         connection.execute(Schema::collectionItemIndex());
     } catch (const DbError&) {
     }
+}
+
+void dvData::AddAttachmentTable(const QString& connString) {
+    Connection connection(connString);
+    if (Attachment::tableExists(connection))
+        return;
+    Transaction transaction(connection);
+    connection.executeScript(Schema::attachmentScript());
+    transaction.commit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DatabaseCheck.h"
+#include "records/Attachment.h"
 #include "records/Collection.h"
 #include "records/Inventory.h"
 
@@ -29,6 +30,11 @@ public:
         return *m_collection;
     }
     const class Collection& Collection() const { return *m_collection; }
+    // The files kept with the inventory and collection items.
+    class Attachment& Attachment() {
+        return *m_attachment;
+    }
+    const class Attachment& Attachment() const { return *m_attachment; }
 
     // Sets the database file. A missing file is created and seeded without asking (built under
     // a name of its own and renamed into place when complete, so that a creation cut short
@@ -64,6 +70,9 @@ public:
     // Runs at every start; it also gives a database made before the collection items were
     // indexed by collection that index.
     static void UpdateDatabaseToVersion1_2(const QString& connString);
+    // Gives a database from before attachments the table that holds them (a table added, no
+    // column of the other tables changed); a database that has it is not written to.
+    static void AddAttachmentTable(const QString& connString);
 
     static const QStringList& seedItemTypes();
     static const QStringList& seedLocations();
@@ -79,4 +88,5 @@ private:
     QString m_connString;
     std::unique_ptr<class Inventory> m_inventory;
     std::unique_ptr<class Collection> m_collection;
+    std::unique_ptr<class Attachment> m_attachment;
 };

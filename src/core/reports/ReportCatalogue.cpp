@@ -9,6 +9,7 @@
 #include "reports/rptInvCostSummary.h"
 #include "reports/rptInvDetailedList.h"
 #include "reports/rptInvNotUpdated.h"
+#include "reports/rptInvProofOfOwnership.h"
 #include "reports/rptInvPurchaseLocation.h"
 #include "reports/rptInvSerialNumber.h"
 #include "reports/rptInvSummaryList.h"
@@ -75,6 +76,15 @@ QList<ReportCatalogue::Report> inventoryReports() {
          Filter::TypeOrLocation,
          [](rptGeneral& page, const dvData& data, const Request& request) {
              return rptInvPurchaseLocation::Generate(page, data, request.typeText,
+                                                     request.locationText);
+         }},
+        {Kind::Inventory, QStringLiteral("Proof of Ownership"),
+         QStringLiteral("For an insurer: each selected item with its prices, purchase date and "
+                        "place, serial number, and the photos and documents kept with it.  Select "
+                        "items based on type or location."),
+         Filter::TypeOrLocation,
+         [](rptGeneral& page, const dvData& data, const Request& request) {
+             return rptInvProofOfOwnership::Generate(page, data, request.typeText,
                                                      request.locationText);
          }},
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +20,12 @@ public:
     // the dialog itself before it is returned.
     virtual QString getSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                     const QString& filter) = 0;
+
+    // Several files at once ({} when the user cancels). When `option` is given, the dialog
+    // shows it as a check box, initially clear, and *optionChecked tells whether it was ticked.
+    virtual QStringList getOpenFileNames(QWidget* parent, const QString& caption,
+                                         const QString& folder, const QString& filter,
+                                         const QString& option = {}, bool* optionChecked = nullptr);
 
     static FileDialogs& current();
     // nullptr brings back the real dialogs.

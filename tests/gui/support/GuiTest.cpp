@@ -154,6 +154,22 @@ void ScriptedPrompts::answerInput(std::optional<QString> text) {
     m_inputs.enqueue(std::move(text));
 }
 
+void ScriptedPrompts::answerFiles(const QStringList& fileNames, bool tickOption) {
+    m_files.enqueue(fileNames.join('\n'));
+    m_fileTicks.enqueue(tickOption);
+}
+
+QStringList ScriptedPrompts::getOpenFileNames(QWidget* parent, const QString& caption,
+                                              const QString& folder, const QString& filter,
+                                              const QString& option, bool* optionChecked) {
+    const QString answer = getOpenFileName(parent, caption, folder, filter);
+    m_fileDialogs.last().option = option;
+    const bool tick = !m_fileTicks.isEmpty() && m_fileTicks.dequeue();
+    if (optionChecked)
+        *optionChecked = tick && !option.isEmpty();
+    return answer.split('\n', Qt::SkipEmptyParts);
+}
+
 void ScriptedPrompts::answerFile(const QString& fileName) {
     m_files.enqueue(fileName);
 }

@@ -72,6 +72,9 @@ public:
     void answerInput(std::optional<QString> text);
     // The next file dialog (open or save) returns `fileName`; "" cancels it.
     void answerFile(const QString& fileName);
+    // The next several-files dialog returns `fileNames` ({} cancels it), with its check box
+    // (when it shows one) ticked or not.
+    void answerFiles(const QStringList& fileNames, bool tickOption = false);
 
     // Every message box shown so far, in order.
     const QList<Box>& boxes() const { return m_boxes; }
@@ -81,6 +84,7 @@ public:
         QString caption;
         QString folder;
         QString filter;
+        QString option{}; // the check box a several-files dialog showed
     };
     const QList<FileDialog>& fileDialogs() const { return m_fileDialogs; }
     // The captions of the file dialogs shown so far, in order.
@@ -96,6 +100,9 @@ public:
                             const QString& filter) override;
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
                             const QString& filter) override;
+    QStringList getOpenFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter, const QString& option,
+                                 bool* optionChecked) override;
 
 private:
     struct MessageAnswer {
@@ -105,6 +112,7 @@ private:
     QQueue<MessageAnswer> m_messages;
     QQueue<std::optional<QString>> m_inputs;
     QQueue<QString> m_files;
+    QQueue<bool> m_fileTicks;
     QList<FileDialog> m_fileDialogs;
     QList<Box> m_boxes;
     QStringList m_inputPrompts;

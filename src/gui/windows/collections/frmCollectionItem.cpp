@@ -8,6 +8,7 @@
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
 #include "types/DateText.h"
+#include "widgets/AttachmentsPanel.h"
 #include "widgets/NamedWidgets.h"
 #include "widgets/Twips.h"
 
@@ -41,9 +42,13 @@ QLabel* label(const char* name, const QString& caption, QWidget* parent, int lef
     return text;
 }
 
+// The attachments area goes between the comments and the buttons, which move down by its height.
+constexpr int AttachmentsTop = 4350;
+constexpr int AttachmentsHeight = 3300;
+
 QPushButton* button(const char* name, const QString& caption, QWidget* parent, int left) {
     QPushButton* push = NamedWidgets::button(name, caption, parent);
-    place(push, left, 4440, 1455, 375);
+    place(push, left, 4440 + AttachmentsHeight, 1455, 375);
     // Never narrower than its caption needs in the font in use.
     push->resize(std::max(push->width(), push->sizeHint().width()), push->height());
     return push;
@@ -53,7 +58,7 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent, i
 
 frmCollectionItem::frmCollectionItem(QWidget* parent)
     : FormDialog(QStringLiteral("frmCollectionItem"), parent) {
-    setFixedSize(Twips::toPixels(7815), Twips::toPixels(5040));
+    setFixedSize(Twips::toPixels(7815), Twips::toPixels(5040 + AttachmentsHeight));
     createFixedControls();
 }
 
@@ -84,8 +89,11 @@ void frmCollectionItem::createFixedControls() {
     m_txtCommentsTX->setTabChangesFocus(true);
     place(m_txtCommentsTX, 120, 3360, 7575, 915);
 
-    m_lblLastChangeDT =
-        label("lblLastChangeDT", QStringLiteral("Last change: "), this, 120, 4500, 2700);
+    m_attachments = new AttachmentsPanel(this);
+    place(m_attachments, 120, AttachmentsTop, 7575, AttachmentsHeight - 60);
+
+    m_lblLastChangeDT = label("lblLastChangeDT", QStringLiteral("Last change: "), this, 120,
+                              4500 + AttachmentsHeight, 2700);
     m_lblLastChangeDT->hide();
 
     m_cmdSaveExit = button("cmdSaveExit", QStringLiteral("&Save and Exit"), this, 2880);
@@ -124,6 +132,7 @@ void frmCollectionItem::Form_Load() {
         BuildFieldControls();
         if (!isNew())
             LoadItem(m_itemID);
+        m_attachments->load(AttachmentOwner::collectionItem(isNew() ? 0 : m_itemID));
     });
     setTabOrder();
     m_txtItemNM->setFocus();
@@ -294,7 +303,7 @@ void frmCollectionItem::SaveItem() {
     const QString comments = m_txtCommentsTX->toPlainText();
     if (isNew()) {
         items.AddWithValues(m_collectionName, name, purchase, appraisal, replacementPrice(),
-                            comments, fieldValues());
+                            comments, fieldValues(), m_attachments->changes());
         return;
     }
     items.UpdateWithValues(m_itemID,
@@ -304,7 +313,7 @@ void frmCollectionItem::SaveItem() {
                             .AppraisalPriceAM = appraisal,
                             .ReplacePriceAM = priceValue(m_txtReplacePriceAM),
                             .CommentsTX = comments},
-                           fieldValues());
+                           fieldValues(), m_attachments->changes());
 }
 
 void frmCollectionItem::ClearEntries() {
@@ -312,6 +321,7 @@ void frmCollectionItem::ClearEntries() {
          {m_txtItemNM, m_txtPurchasePriceAM, m_txtAppraisalPriceAM, m_txtReplacePriceAM})
         box->clear();
     m_txtCommentsTX->clear();
+    m_attachments->load(AttachmentOwner::collectionItem(0));
     m_loadedPrices.clear();
     for (Slot& slot : m_slots)
         slot.control.clear();

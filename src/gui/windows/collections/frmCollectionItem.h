@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+class AttachmentsPanel;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -91,6 +92,7 @@ private:
     QLineEdit* m_txtReplacePriceAM;
     QHash<const QLineEdit*, LoadedPrice> m_loadedPrices;
     QPlainTextEdit* m_txtCommentsTX;
+    AttachmentsPanel* m_attachments;
     QLabel* m_lblLastChangeDT;
     QPushButton* m_cmdSaveExit;
     QPushButton* m_cmdSaveNew;

@@ -12,8 +12,10 @@
 #include "widgets/NamedWidgets.h"
 #include "widgets/OptionalDateEdit.h"
 
+#include "widgets/AttachmentsPanel.h"
 #include <QCheckBox>
 #include <QComboBox>
+
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -191,6 +193,9 @@ void frmInventoryItem::buildForm() {
     m_txtCommentsTX->setMinimumHeight(m_txtCommentsTX->fontMetrics().lineSpacing() * 4);
     hdgComments->setBuddy(m_txtCommentsTX);
 
+    m_attachments = new AttachmentsPanel(this);
+    m_attachments->setReceiptBox(m_chkReceiptCD);
+
     m_lblLastChangeDT = label("lblLastChangeDT", QString(), this);
     m_cmdSaveExit = button("cmdSaveExit", QStringLiteral("&Save and Exit"), this);
     m_cmdSaveNew = button("cmdSaveNew", QStringLiteral("Save / &New Item"), this);
@@ -212,6 +217,7 @@ void frmInventoryItem::buildForm() {
     layout->addLayout(frames);
     layout->addWidget(hdgComments);
     layout->addWidget(m_txtCommentsTX, 1);
+    layout->addWidget(m_attachments, 2);
     layout->addLayout(buttons);
 }
 
@@ -224,6 +230,7 @@ void frmInventoryItem::Form_Load() {
         setWindowTitle(QStringLiteral("Edit Inventory Item"));
         m_cmdSaveNew->hide();
         LoadItem();
+        m_attachments->load(AttachmentOwner::inventoryItem(m_editItemID));
     } else {
         setWindowTitle(QStringLiteral("Add New Inventory Item"));
     }
@@ -310,6 +317,7 @@ void frmInventoryItem::ResetForNewItem() {
                             m_prices[1].edit, m_prices[2].edit})
         edit->clear();
     m_txtCommentsTX->clear();
+    m_attachments->load(AttachmentOwner::inventoryItem(0));
     for (QComboBox* combo :
          {m_cboManufacturerNM, m_cboTypeTX, m_cboLocationTX, m_cboPurchaseLocationTX})
         clearCombo(combo);
@@ -450,9 +458,9 @@ void frmInventoryItem::SaveItem() {
         .CommentsTX = m_txtCommentsTX->toPlainText()};
     const invItem& items = gData->Inventory().Item();
     if (adding)
-        items.Add(values);
+        items.Add(values, m_attachments->changes());
     else
-        items.Update(m_editItemID, invItem::Changes::everyColumn(values));
+        items.Update(m_editItemID, invItem::Changes::everyColumn(values), m_attachments->changes());
 }
 
 // ---------------------------------------------------------------------------------------------

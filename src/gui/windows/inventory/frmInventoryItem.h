@@ -4,6 +4,7 @@
 
 #include <QVariant>
 
+class AttachmentsPanel;
 class OptionalDateEdit;
 class QCheckBox;
 class QComboBox;
@@ -94,6 +95,7 @@ private:
     QCheckBox* m_chkReceiptCD;
     QCheckBox* m_chkManualsCD;
     QPlainTextEdit* m_txtCommentsTX;
+    AttachmentsPanel* m_attachments;
     QLabel* m_lblLastChangeDT;
     QPushButton* m_cmdSaveExit;
     QPushButton* m_cmdSaveNew;
