@@ -40,11 +40,13 @@ struct CliOption {
 };
 
 // A positional argument of a command, named as the usage text shows it (FILE, NAME). Optional
-// arguments follow the required ones.
+// arguments follow the required ones. The last one may be repeatable (ITEM...): it takes every
+// remaining argument, at least one unless it is optional.
 struct CliArgument {
     QString name;
     QString description;
     bool optional = false;
+    bool repeatable = false;
 };
 
 struct CliCommand {
@@ -95,3 +97,10 @@ int runExport(CliContext& context);
 int runBackup(CliContext& context);
 int runRestore(CliContext& context);
 int runCompact(CliContext& context);
+int runWarranties(CliContext& context);
+int runIncidentNew(CliContext& context);
+int runIncidentAdd(CliContext& context);
+int runIncidents(CliContext& context);
+int runClaim(CliContext& context);
+int runCoverage(CliContext& context);
+int runCoverageSet(CliContext& context);

@@ -35,6 +35,16 @@ QString CliContext::argument(const QString& name) const {
     return m_arguments.value(name);
 }
 
+QStringList CliContext::argumentList(const QString& name) const {
+    Q_ASSERT_X(m_argumentLists.contains(name), "CliContext::argumentList",
+               "not a repeatable argument");
+    return m_argumentLists.value(name);
+}
+
+void CliContext::setArgumentList(const QString& name, const QStringList& values) {
+    m_argumentLists.insert(name, values);
+}
+
 QString CliContext::dataFolder() const {
     return AppPaths::dataFolder(m_dataDirOverride);
 }

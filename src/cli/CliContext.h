@@ -21,6 +21,9 @@ public:
     QStringList values(const QString& option) const;
     // A positional argument by its declared name; empty when an optional one was left out.
     QString argument(const QString& name) const;
+    // Every value of a repeatable argument, in order.
+    QStringList argumentList(const QString& name) const;
+    void setArgumentList(const QString& name, const QStringList& values);
 
     // Resolves (and creates) the data folder as the application does.
     QString dataFolder() const;
@@ -34,5 +37,6 @@ public:
 private:
     const QCommandLineParser& m_parser;
     QHash<QString, QString> m_arguments;
+    QHash<QString, QStringList> m_argumentLists;
     QString m_dataDirOverride;
 };

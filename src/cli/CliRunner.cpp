@@ -73,6 +73,9 @@ int CliRunner::runCommand(const CliCommand& command, const QStringList& argument
     for (qsizetype i = 0; i < command.arguments.size(); ++i)
         values.insert(command.arguments.at(i).name, positional.value(i));
     CliContext context(parser, values, dataDir, m_out, m_err);
+    if (!command.arguments.isEmpty() && command.arguments.last().repeatable)
+        context.setArgumentList(command.arguments.last().name,
+                                positional.mid(command.arguments.size() - 1));
     try {
         const int code = command.run(context);
         m_out.flush();
@@ -141,7 +144,14 @@ QString CliRunner::misuse(const CliCommand& command, const QCommandLineParser& p
         if (positional.at(i).isEmpty())
             return QStringLiteral("%1 may not be empty").arg(argument.name);
     }
-    if (positional.size() > command.arguments.size())
+    const bool repeats = !command.arguments.isEmpty() && command.arguments.last().repeatable;
+    if (repeats) {
+        for (qsizetype i = command.arguments.size(); i < positional.size(); ++i) {
+            if (positional.at(i).isEmpty())
+                return QStringLiteral("%1 may not be empty").arg(command.arguments.last().name);
+        }
+    }
+    if (!repeats && positional.size() > command.arguments.size())
         return QStringLiteral("unexpected argument '%1'")
             .arg(positional.at(command.arguments.size()));
     return QString();

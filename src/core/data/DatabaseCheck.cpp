@@ -78,12 +78,15 @@ void DatabaseCheck::checkStructure(Connection& connection) {
     QVector<Schema::Table> tables = Schema::requiredTables();
     if (m_kind == Kind::Backup)
         tables.append(Schema::backupTable());
+    tables += Schema::optionalTables();
     for (const Schema::Table& table : std::as_const(tables)) {
         const qint64 columns =
             connection
                 .scalar(QStringLiteral("SELECT count(*) FROM pragma_table_info(?)"), {table.name})
                 .toLongLong();
         QString problem;
+        if (columns == 0 && Schema::isOptional(table.name))
+            continue;
         if (columns == 0)
             problem = QStringLiteral("it has no table %1").arg(table.name);
         else if (columns != table.columnCount)

@@ -44,6 +44,12 @@ QString table(const QString& name, const QStringList& definitions) {
         .arg(name, definitions.join(QStringLiteral(",\n    ")));
 }
 
+// A table that a later version added: created only where it is missing.
+QString addedTable(const QString& name, const QStringList& definitions) {
+    return table(name, definitions)
+        .replace(QLatin1String("CREATE TABLE "), QLatin1String("CREATE TABLE IF NOT EXISTS "));
+}
+
 } // namespace
 
 const QVector<Table>& requiredTables() {
@@ -65,6 +71,23 @@ const Table& backupTable() {
     return table;
 }
 
+const QVector<Table>& optionalTables() {
+    static const QVector<Table> tables = {
+        {QStringLiteral("tblIncident"), 5},
+        {QStringLiteral("tblIncidentItem"), 2},
+        {QStringLiteral("tblCoverage"), 2},
+        {QStringLiteral("tblCoverageLimit"), 2},
+    };
+    return tables;
+}
+
+bool isOptional(const QString& tableName) {
+    for (const Table& optional : optionalTables())
+        if (optional.name == tableName)
+            return true;
+    return false;
+}
+
 const QStringList& copyOrder() {
     static const QStringList order = {
         QStringLiteral("tblCollectionFieldType_LKP"),
@@ -75,9 +98,14 @@ const QStringList& copyOrder() {
         QStringLiteral("tblCollectionField"),
         QStringLiteral("tblCollectionItem"),
         QStringLiteral("tblCollectionItemField"),
+        QStringLiteral("tblIncident"),
+        QStringLiteral("tblIncidentItem"),
+        QStringLiteral("tblCoverage"),
+        QStringLiteral("tblCoverageLimit"),
     };
     return order;
 }
+
 
 QStringList memoColumns(const QString& tableName) {
     if (tableName == QLatin1String("tblCollectionField"))
@@ -85,6 +113,8 @@ QStringList memoColumns(const QString& tableName) {
     if (tableName == QLatin1String("tblItem") || tableName == QLatin1String("tblCollection") ||
         tableName == QLatin1String("tblCollectionItem"))
         return {QStringLiteral("CommentsTX")};
+    if (tableName == QLatin1String("tblIncident"))
+        return {QStringLiteral("NotesTX")};
     return {};
 }
 
@@ -158,10 +188,49 @@ QString createScript(bool addBackup) {
                      QStringLiteral("FieldID INTEGER NOT NULL"),
                      text(QStringLiteral("FieldValueTX"), 255, true, true),
                      QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (ItemID, FieldID)")});
+    script += insuranceScript();
     if (addBackup)
         script += table(QStringLiteral("tblBackup"),
                         {date(QStringLiteral("BackupDT")),
                          QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (BackupDT)")});
+    return script;
+}
+
+QString insuranceScript() {
+    const QString counter =
+        QStringLiteral("INTEGER NOT NULL CONSTRAINT PrimaryKey PRIMARY KEY AUTOINCREMENT");
+    QString script;
+    script += addedTable(QStringLiteral("tblIncident"),
+                         {QStringLiteral("IncidentID ") + counter,
+                          text(QStringLiteral("IncidentNM"), 50, true, false),
+                          date(QStringLiteral("IncidentDT")) + QStringLiteral(" NOT NULL"),
+                          text(QStringLiteral("KindTX"), 40, false, true),
+                          memo(QStringLiteral("NotesTX"))});
+    // An item's deletion takes its place in an incident with it; the incident stays.
+    script += addedTable(
+        QStringLiteral("tblIncidentItem"),
+        {QStringLiteral("IncidentID LONG NOT NULL ") +
+             cascade(QStringLiteral("Incident_Item"), QStringLiteral("tblIncident"),
+                     QStringLiteral("IncidentID")),
+         QStringLiteral("ItemID LONG NOT NULL ") +
+             cascade(QStringLiteral("Item_Incident"), QStringLiteral("tblItem"),
+                     QStringLiteral("ItemID")),
+         QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (IncidentID, ItemID)")});
+    script += QStringLiteral("CREATE INDEX IF NOT EXISTS IncidentItemKey ON tblIncidentItem (ItemID);\n");
+    // The policy's contents limit: one row at most.
+    script += addedTable(QStringLiteral("tblCoverage"),
+                         {QStringLiteral("CoverageID INTEGER NOT NULL CONSTRAINT PrimaryKey "
+                                         "PRIMARY KEY CHECK (CoverageID = 1)"),
+                          amount(QStringLiteral("ContentsLimitAM")) +
+                              QStringLiteral(" CHECK (ContentsLimitAM >= 0)")});
+    // A renamed type keeps its sub-limit; a deleted one takes it along.
+    script += addedTable(QStringLiteral("tblCoverageLimit"),
+                         {text(QStringLiteral("TypeTX"), 40, true, false) + QLatin1Char(' ') +
+                              cascade(QStringLiteral("CoverageLimit_Type"),
+                                      QStringLiteral("tblType_Lkp"), QStringLiteral("TypeTX")),
+                          amount(QStringLiteral("LimitAM")) +
+                              QStringLiteral(" NOT NULL CHECK (LimitAM >= 0)"),
+                          QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (TypeTX)")});
     return script;
 }
 

@@ -24,6 +24,12 @@ const QVector<Table>& requiredTables();
 // The one extra table of a backup file.
 const Table& backupTable();
 
+// Tables a valid file may lack: tables that later versions added, which a database or backup
+// made before them does not have (the upgrade steps at start-up add them to a database, and a
+// copy gets them empty). When a file has one, it must have these columns.
+const QVector<Table>& optionalTables();
+bool isOptional(const QString& table);
+
 // Tables in an order in which every parent comes before its children.
 const QStringList& copyOrder();
 // Long-text columns of a table; a Null in them is copied as the empty text.
@@ -31,5 +37,10 @@ QStringList memoColumns(const QString& table);
 
 // The statements that build an empty database, with or without the backup table.
 QString createScript(bool addBackup);
+
+// The incidents with the items lost or damaged in them, and the insurance policy's limits (the
+// contents limit and the sub-limits per item type). Each statement creates only what is
+// missing, so the script also adds these tables to a database made before them.
+QString insuranceScript();
 
 } // namespace Schema

@@ -41,6 +41,15 @@ TableCopy::TableCopy(Connection& destination, Connection& source, const QString&
         m_isMemo.append(memo.contains(name));
 }
 
+QStringList TableCopy::tablesToCopy(Connection& source) {
+    QStringList tables;
+    for (const QString& table : Schema::copyOrder()) {
+        if (!Schema::isOptional(table) || !columnNames(source, table).isEmpty())
+            tables.append(table);
+    }
+    return tables;
+}
+
 QStringList TableCopy::matchingColumns(Connection& destination, Connection& source,
                                        const QString& table) {
     const QStringList wanted = columnNames(destination, table);

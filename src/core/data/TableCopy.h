@@ -22,6 +22,11 @@ class TableCopy {
 public:
     TableCopy(Connection& destination, Connection& source, const QString& table);
 
+    // The tables of Schema::copyOrder() that a copy reads from the source: every required
+    // table, and an optional one only when the source has it (a file from before it existed;
+    // its copy gets the table empty).
+    static QStringList tablesToCopy(Connection& source);
+
     // Copies up to maxRows more rows (every remaining row when maxRows is 0 or less). Returns
     // true once the last row is copied. Throws DbError.
     bool copyRows(qint64 maxRows = 0);

@@ -162,7 +162,7 @@ void dvData::Copy(const QString& toConnString, const QString& fromConnString, bo
         from.execute(QStringLiteral("BEGIN"));
         Connection to = Connection::openFile(staged.path());
         Transaction transaction(to);
-        for (const QString& table : Schema::copyOrder())
+        for (const QString& table : TableCopy::tablesToCopy(from))
             CopyTable(to, from, table);
         if (isBackup)
             to.execute(QStringLiteral("INSERT INTO tblBackup (BackupDT) VALUES (?)"),

@@ -48,7 +48,7 @@ bool DatabaseCopyJob::step(qint64 maxRows) {
             start();
             break;
         case Stage::Copying:
-            if (m_table < Schema::copyOrder().size())
+            if (m_table < m_tables.size())
                 copySome(maxRows);
             else
                 commit();
@@ -101,7 +101,11 @@ void DatabaseCopyJob::start() {
     m_from = std::make_unique<Connection>(
         Connection::openFile(m_plan.source, Connection::OpenMode::ReadOnly));
     m_from->execute(QStringLiteral("BEGIN"));
-    for (const QString& table : Schema::copyOrder()) {
+    // A table the source was made without stays empty in the copy.
+    for (const QString& table : Schema::copyOrder())
+        m_sourceRows.insert(table, 0);
+    m_tables = TableCopy::tablesToCopy(*m_from);
+    for (const QString& table : std::as_const(m_tables)) {
         const qint64 rows = rowCount(*m_from, table);
         m_sourceRows.insert(table, rows);
         m_total += rows;
@@ -117,7 +121,7 @@ void DatabaseCopyJob::start() {
 }
 
 void DatabaseCopyJob::copySome(qint64 maxRows) {
-    const QStringList& tables = Schema::copyOrder();
+    const QStringList& tables = m_tables;
     qint64 budget = maxRows;
     while (m_table < tables.size() && (maxRows <= 0 || budget > 0)) {
         if (!m_tableCopy)

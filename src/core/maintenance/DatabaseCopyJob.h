@@ -90,6 +90,8 @@ private:
 
     Plan m_plan;
     Stage m_stage = Stage::NotStarted;
+    // The tables the source has, in the order they are copied.
+    QStringList m_tables;
     QHash<QString, qint64> m_sourceRows;
     qint64 m_total = 0;
     qint64 m_copied = 0;
