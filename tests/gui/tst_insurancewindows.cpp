@@ -7,6 +7,7 @@
 
 #include "app/BrowserOpen.h"
 #include "app/CommandNames.h"
+#include "app/ToolWindow.h"
 #include "insurance/CoverageStore.h"
 #include "insurance/IncidentStore.h"
 #include "windows/insurance/frmCoverage.h"
@@ -84,8 +85,8 @@ private slots:
         Clock::setNow(Now.addDays(1));
         Settings::setText(SettingKeys::WarrantyDays, "40");
         QCOMPARE(warrantiesShownAtStart(env),
-                 std::optional(QStringList{"Bosch|Kettle|K1|3/13/2026|2",
-                                           "Makita|Drill|D2|4/19/2026|39"}));
+                 std::optional(
+                     QStringList{"Bosch|Kettle|K1|3/13/2026|2", "Makita|Drill|D2|4/19/2026|39"}));
         // Switched off, or nothing running out: no list.
         Clock::setNow(Now.addDays(2));
         Settings::setText(SettingKeys::RemindWarranty, "0");
@@ -103,7 +104,7 @@ private slots:
         QVERIFY(!mark->isEnabled());
         // The drill and the ring, with Ctrl+click.
         QItemSelectionModel* selection = grid->selectionModel();
-        for (const QString& item : {"Drill", "Ring"}) {
+        for (const char* item : {"Drill", "Ring"}) {
             const int row = columnTexts(grid, "Item").indexOf(item);
             selection->select(grid->model()->index(row, 1),
                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
