@@ -13,6 +13,9 @@ GuiTestEnvironment::GuiTestEnvironment()
     QDir(root()).mkpath(QStringLiteral("cache"));
     qputenv("XDG_CACHE_HOME", QDir(root()).filePath(QStringLiteral("cache")).toUtf8());
     frmMain::setStartupWaitForTesting(0);
+    // The warranty list is on by default and would stop every window test whose items happen
+    // to have a warranty running out soon; the tests of that list turn it on.
+    Settings::setText(SettingKeys::RemindWarranty, QStringLiteral("0"));
     gData.reset();
     gHelpFile.clear();
 }
