@@ -71,8 +71,14 @@ const Table& backupTable() {
     return table;
 }
 
+const Table& attachmentTable() {
+    static const Table table{QStringLiteral("tblAttachment"), 10};
+    return table;
+}
+
 const QVector<Table>& optionalTables() {
     static const QVector<Table> tables = {
+        attachmentTable(),
         {QStringLiteral("tblIncident"), 5},
         {QStringLiteral("tblIncidentItem"), 2},
         {QStringLiteral("tblCoverage"), 2},
@@ -98,6 +104,7 @@ const QStringList& copyOrder() {
         QStringLiteral("tblCollectionField"),
         QStringLiteral("tblCollectionItem"),
         QStringLiteral("tblCollectionItemField"),
+        QStringLiteral("tblAttachment"),
         QStringLiteral("tblIncident"),
         QStringLiteral("tblIncidentItem"),
         QStringLiteral("tblCoverage"),
@@ -105,7 +112,6 @@ const QStringList& copyOrder() {
     };
     return order;
 }
-
 
 QStringList memoColumns(const QString& tableName) {
     if (tableName == QLatin1String("tblCollectionField"))
@@ -188,11 +194,41 @@ QString createScript(bool addBackup) {
                      QStringLiteral("FieldID INTEGER NOT NULL"),
                      text(QStringLiteral("FieldValueTX"), 255, true, true),
                      QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (ItemID, FieldID)")});
+    script += attachmentScript();
     script += insuranceScript();
     if (addBackup)
         script += table(QStringLiteral("tblBackup"),
                         {date(QStringLiteral("BackupDT")),
                          QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (BackupDT)")});
+    return script;
+}
+
+QString attachmentScript() {
+    // Each file belongs to exactly one item, of the inventory or of a collection, and goes with
+    // it. The bytes come last in the row, so that listing the files (and their thumbnails)
+    // never reads them.
+    QString script = table(
+        QStringLiteral("tblAttachment"),
+        {QStringLiteral("AttachmentID INTEGER NOT NULL CONSTRAINT PrimaryKey PRIMARY KEY "
+                        "AUTOINCREMENT"),
+         QStringLiteral("ItemID LONG ") + cascade(QStringLiteral("Item_Attachment"),
+                                                  QStringLiteral("tblItem"),
+                                                  QStringLiteral("ItemID")),
+         QStringLiteral("CollectionItemID LONG ") +
+             cascade(QStringLiteral("CollectionItem_Attachment"),
+                     QStringLiteral("tblCollectionItem"), QStringLiteral("ItemID")),
+         text(QStringLiteral("FileNM"), 255, true, false),
+         text(QStringLiteral("MediaTypeTX"), 100, true, false),
+         text(QStringLiteral("CaptionTX"), 255, true, true),
+         QStringLiteral("FileSizeNO INTEGER NOT NULL CHECK (FileSizeNO = length(FileDataBL))"),
+         date(QStringLiteral("AddedDT")) + QStringLiteral(" NOT NULL"),
+         QStringLiteral("ThumbnailBL BLOB CHECK (ThumbnailBL IS NULL OR typeof(ThumbnailBL) = "
+                        "'blob')"),
+         QStringLiteral("FileDataBL BLOB NOT NULL CHECK (typeof(FileDataBL) = 'blob')"),
+         QStringLiteral("CHECK ((ItemID IS NULL) + (CollectionItemID IS NULL) = 1)")});
+    script += QStringLiteral(
+        "CREATE INDEX AttachmentItemKey ON tblAttachment (ItemID);\n"
+        "CREATE INDEX AttachmentCollectionItemKey ON tblAttachment (CollectionItemID);\n");
     return script;
 }
 
@@ -207,16 +243,17 @@ QString insuranceScript() {
                           text(QStringLiteral("KindTX"), 40, false, true),
                           memo(QStringLiteral("NotesTX"))});
     // An item's deletion takes its place in an incident with it; the incident stays.
-    script += addedTable(
-        QStringLiteral("tblIncidentItem"),
-        {QStringLiteral("IncidentID LONG NOT NULL ") +
-             cascade(QStringLiteral("Incident_Item"), QStringLiteral("tblIncident"),
-                     QStringLiteral("IncidentID")),
-         QStringLiteral("ItemID LONG NOT NULL ") +
-             cascade(QStringLiteral("Item_Incident"), QStringLiteral("tblItem"),
-                     QStringLiteral("ItemID")),
-         QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (IncidentID, ItemID)")});
-    script += QStringLiteral("CREATE INDEX IF NOT EXISTS IncidentItemKey ON tblIncidentItem (ItemID);\n");
+    script +=
+        addedTable(QStringLiteral("tblIncidentItem"),
+                   {QStringLiteral("IncidentID LONG NOT NULL ") +
+                        cascade(QStringLiteral("Incident_Item"), QStringLiteral("tblIncident"),
+                                QStringLiteral("IncidentID")),
+                    QStringLiteral("ItemID LONG NOT NULL ") +
+                        cascade(QStringLiteral("Item_Incident"), QStringLiteral("tblItem"),
+                                QStringLiteral("ItemID")),
+                    QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (IncidentID, ItemID)")});
+    script +=
+        QStringLiteral("CREATE INDEX IF NOT EXISTS IncidentItemKey ON tblIncidentItem (ItemID);\n");
     // The policy's contents limit: one row at most.
     script += addedTable(QStringLiteral("tblCoverage"),
                          {QStringLiteral("CoverageID INTEGER NOT NULL CONSTRAINT PrimaryKey "
@@ -224,13 +261,13 @@ QString insuranceScript() {
                           amount(QStringLiteral("ContentsLimitAM")) +
                               QStringLiteral(" CHECK (ContentsLimitAM >= 0)")});
     // A renamed type keeps its sub-limit; a deleted one takes it along.
-    script += addedTable(QStringLiteral("tblCoverageLimit"),
-                         {text(QStringLiteral("TypeTX"), 40, true, false) + QLatin1Char(' ') +
-                              cascade(QStringLiteral("CoverageLimit_Type"),
-                                      QStringLiteral("tblType_Lkp"), QStringLiteral("TypeTX")),
-                          amount(QStringLiteral("LimitAM")) +
-                              QStringLiteral(" NOT NULL CHECK (LimitAM >= 0)"),
-                          QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (TypeTX)")});
+    script += addedTable(
+        QStringLiteral("tblCoverageLimit"),
+        {text(QStringLiteral("TypeTX"), 40, true, false) + QLatin1Char(' ') +
+             cascade(QStringLiteral("CoverageLimit_Type"), QStringLiteral("tblType_Lkp"),
+                     QStringLiteral("TypeTX")),
+         amount(QStringLiteral("LimitAM")) + QStringLiteral(" NOT NULL CHECK (LimitAM >= 0)"),
+         QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (TypeTX)")});
     return script;
 }
 

@@ -10,6 +10,7 @@
 //   amount   CURRENCY, a whole number of ten-thousandths
 //   date     DATETIME, ISO text "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS"
 //   text(n)  TEXT(n), at most n characters; memo is TEXT without a limit
+//   bytes    BLOB, a file's bytes exactly as given
 // Every text compares without regard to letter case (COLLATE NOCASE), and every relation
 // cascades updates and deletes from the parent row to the rows that refer to it.
 namespace Schema {
@@ -23,20 +24,22 @@ struct Table {
 const QVector<Table>& requiredTables();
 // The one extra table of a backup file.
 const Table& backupTable();
-
-// Tables a valid file may lack: tables that later versions added, which a database or backup
-// made before them does not have (the upgrade steps at start-up add them to a database, and a
-// copy gets them empty). When a file has one, it must have these columns.
+// The files kept with the items. Databases and backups made before it existed lack it, and are
+// given it at start-up (attachmentScript); when a file has it, it must have these columns.
+const Table& attachmentTable();
+// Tables a valid file may lack: tables that later versions added.
 const QVector<Table>& optionalTables();
-bool isOptional(const QString& table);
 
 // Tables in an order in which every parent comes before its children.
 const QStringList& copyOrder();
+bool isOptional(const QString& table);
 // Long-text columns of a table; a Null in them is copied as the empty text.
 QStringList memoColumns(const QString& table);
 
 // The statements that build an empty database, with or without the backup table.
 QString createScript(bool addBackup);
+// The statements that add the attachment table, with its indexes, to a database without it.
+QString attachmentScript();
 
 // The incidents with the items lost or damaged in them, and the insurance policy's limits (the
 // contents limit and the sub-limits per item type). Each statement creates only what is

@@ -50,7 +50,13 @@ Statement::~Statement() {
 
 void Statement::bind(int position, const QVariant& value) {
     int rc = SQLITE_OK;
-    if (value.isNull()) {
+    if (value.typeId() == QMetaType::QByteArray) {
+        // Bytes are a blob, an empty one included (a file of 0 bytes is not a missing file).
+        const QByteArray bytes = value.toByteArray();
+        rc = bytes.isEmpty() ? sqlite3_bind_zeroblob(m_stmt, position, 0)
+                             : sqlite3_bind_blob64(m_stmt, position, bytes.constData(),
+                                                   sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
+    } else if (value.isNull()) {
         rc = sqlite3_bind_null(m_stmt, position);
     } else if (value.metaType() == QMetaType::fromType<Currency>()) {
         rc = sqlite3_bind_int64(m_stmt, position, value.value<Currency>().units());

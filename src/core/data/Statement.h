@@ -9,7 +9,8 @@ class Recordset;
 
 // One prepared statement with its parameters bound, finalised when it goes out of scope.
 // Values bind by their kind: Null, bool as 0/1, Currency as its ten-thousandths, QDate and
-// QDateTime in their ISO storage form, integers, doubles and text as themselves.
+// QDateTime in their ISO storage form, integers, doubles and text as themselves, QByteArray as
+// a blob.
 class Statement {
 public:
     Statement(sqlite3* db, const QString& sql, const QVariantList& params = {});

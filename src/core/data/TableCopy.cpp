@@ -41,15 +41,6 @@ TableCopy::TableCopy(Connection& destination, Connection& source, const QString&
         m_isMemo.append(memo.contains(name));
 }
 
-QStringList TableCopy::tablesToCopy(Connection& source) {
-    QStringList tables;
-    for (const QString& table : Schema::copyOrder()) {
-        if (!Schema::isOptional(table) || !columnNames(source, table).isEmpty())
-            tables.append(table);
-    }
-    return tables;
-}
-
 QStringList TableCopy::matchingColumns(Connection& destination, Connection& source,
                                        const QString& table) {
     const QStringList wanted = columnNames(destination, table);
@@ -72,11 +63,23 @@ QStringList TableCopy::columnNames(Connection& connection, const QString& table)
     return names;
 }
 
-bool TableCopy::copyRows(qint64 maxRows) {
+QStringList TableCopy::tablesToCopy(Connection& source) {
+    QStringList tables;
+    for (const QString& table : Schema::copyOrder()) {
+        if (!Schema::isOptional(table) || !columnNames(source, table).isEmpty())
+            tables.append(table);
+    }
+    return tables;
+}
+
+bool TableCopy::copyRows(qint64 maxRows, qint64 maxBytes) {
     sqlite3_stmt* rows = m_select.handle();
     sqlite3_stmt* insert = m_insert.handle();
     const int count = int(m_isMemo.size());
-    for (qint64 n = 0; !m_done && (maxRows <= 0 || n < maxRows); ++n) {
+    qint64 bytes = 0;
+    for (qint64 n = 0;
+         !m_done && (maxRows <= 0 || n < maxRows) && (maxBytes <= 0 || bytes < maxBytes); ++n) {
+        qint64 rowBytes = 0;
         const int rc = sqlite3_step(rows);
         if (rc == SQLITE_DONE) {
             m_done = true;
@@ -86,6 +89,9 @@ bool TableCopy::copyRows(qint64 maxRows) {
             throw DbError::fromEngine(sqlite3_db_handle(rows));
         sqlite3_reset(insert);
         for (int i = 0; i < count; ++i) {
+            const int type = sqlite3_column_type(rows, i);
+            if (type == SQLITE_BLOB || type == SQLITE_TEXT)
+                rowBytes += sqlite3_column_bytes(rows, i);
             sqlite3_value* value = sqlite3_column_value(rows, i);
             if (m_isMemo[i] && sqlite3_value_type(value) == SQLITE_NULL)
                 sqlite3_bind_text(insert, i + 1, "", 0, SQLITE_STATIC);
@@ -94,6 +100,8 @@ bool TableCopy::copyRows(qint64 maxRows) {
         }
         m_insert.run();
         ++m_copied;
+        m_bytes += rowBytes;
+        bytes += rowBytes;
     }
     return m_done;
 }

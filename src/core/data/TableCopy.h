@@ -22,15 +22,19 @@ class TableCopy {
 public:
     TableCopy(Connection& destination, Connection& source, const QString& table);
 
+    // Copies up to maxRows more rows (every remaining row when maxRows is 0 or less), and
+    // stops early after the row with which the bytes copied by this call reach maxBytes (when
+    // above 0), since a row may hold a large file. Returns true once the last row is copied.
+    // Throws DbError.
+    bool copyRows(qint64 maxRows = 0, qint64 maxBytes = 0);
+    qint64 rowsCopied() const { return m_copied; }
+    // The bytes of text and blob values copied so far.
+    qint64 bytesCopied() const { return m_bytes; }
+
     // The tables of Schema::copyOrder() that a copy reads from the source: every required
     // table, and an optional one only when the source has it (a file from before it existed;
     // its copy gets the table empty).
     static QStringList tablesToCopy(Connection& source);
-
-    // Copies up to maxRows more rows (every remaining row when maxRows is 0 or less). Returns
-    // true once the last row is copied. Throws DbError.
-    bool copyRows(qint64 maxRows = 0);
-    qint64 rowsCopied() const { return m_copied; }
 
 private:
     static QStringList columnNames(Connection& connection, const QString& table);
@@ -42,5 +46,6 @@ private:
     Statement m_select;
     Statement m_insert;
     qint64 m_copied = 0;
+    qint64 m_bytes = 0;
     bool m_done = false;
 };

@@ -13,10 +13,12 @@
 
 dvData::dvData()
     : m_inventory(std::make_unique<class Inventory>(*this))
-    , m_collection(std::make_unique<class Collection>(*this)) {}
+    , m_collection(std::make_unique<class Collection>(*this))
+    , m_attachment(std::make_unique<class Attachment>(*this)) {}
 
 dvData::~dvData() {
     // The collection root goes first, then the inventory root.
+    m_attachment.reset();
     m_collection.reset();
     m_inventory.reset();
 }
@@ -186,4 +188,13 @@ void dvData::UpdateDatabaseToVersion1_2(const QString& connString) {
                                         "WHERE name = 'ItemNM'"));
     if (columns.isEmpty())
         throw DbError(QStringLiteral("The collection item table has no column ItemNM."));
+}
+
+void dvData::AddAttachmentTable(const QString& connString) {
+    Connection connection(connString);
+    if (Attachment::tableExists(connection))
+        return;
+    Transaction transaction(connection);
+    connection.executeScript(Schema::attachmentScript());
+    transaction.commit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DatabaseCheck.h"
+#include "records/Attachment.h"
 #include "records/Collection.h"
 #include "records/Inventory.h"
 
@@ -29,6 +30,11 @@ public:
         return *m_collection;
     }
     const class Collection& Collection() const { return *m_collection; }
+    // The files kept with the inventory and collection items.
+    class Attachment& Attachment() {
+        return *m_attachment;
+    }
+    const class Attachment& Attachment() const { return *m_attachment; }
 
     // Sets the database file. A missing file is created and seeded without asking (built under
     // a name of its own and renamed into place when complete, so that a creation cut short
@@ -62,6 +68,9 @@ public:
     // Databases of earlier versions held a narrower collection item name. SQLite keeps the
     // declared width in the schema and checks it itself, so this only verifies the column.
     static void UpdateDatabaseToVersion1_2(const QString& connString);
+    // Gives a database from before attachments the table that holds them (a table added, no
+    // column of the other tables changed); a database that has it is not written to.
+    static void AddAttachmentTable(const QString& connString);
 
     static const QStringList& seedItemTypes();
     static const QStringList& seedLocations();
@@ -75,4 +84,5 @@ private:
     QString m_connString;
     std::unique_ptr<class Inventory> m_inventory;
     std::unique_ptr<class Collection> m_collection;
+    std::unique_ptr<class Attachment> m_attachment;
 };

@@ -101,12 +101,10 @@ void DatabaseCopyJob::start() {
     m_from = std::make_unique<Connection>(
         Connection::openFile(m_plan.source, Connection::OpenMode::ReadOnly));
     m_from->execute(QStringLiteral("BEGIN"));
-    // A table the source was made without stays empty in the copy.
-    for (const QString& table : Schema::copyOrder())
-        m_sourceRows.insert(table, 0);
     m_tables = TableCopy::tablesToCopy(*m_from);
-    for (const QString& table : std::as_const(m_tables)) {
-        const qint64 rows = rowCount(*m_from, table);
+    for (const QString& table : Schema::copyOrder()) {
+        // A table the source lacks is in the copy too, and must be empty there.
+        const qint64 rows = m_tables.contains(table) ? rowCount(*m_from, table) : 0;
         m_sourceRows.insert(table, rows);
         m_total += rows;
     }
@@ -121,16 +119,19 @@ void DatabaseCopyJob::start() {
 }
 
 void DatabaseCopyJob::copySome(qint64 maxRows) {
-    const QStringList& tables = m_tables;
     qint64 budget = maxRows;
-    while (m_table < tables.size() && (maxRows <= 0 || budget > 0)) {
+    qint64 bytes = 0;
+    while (m_table < m_tables.size() && (maxRows <= 0 || (budget > 0 && bytes < StepBytes))) {
         if (!m_tableCopy)
-            m_tableCopy = std::make_unique<TableCopy>(*m_to, *m_from, tables[m_table]);
+            m_tableCopy = std::make_unique<TableCopy>(*m_to, *m_from, m_tables[m_table]);
         const qint64 before = m_tableCopy->rowsCopied();
-        const bool done = m_tableCopy->copyRows(maxRows <= 0 ? 0 : budget);
+        const qint64 bytesBefore = m_tableCopy->bytesCopied();
+        const bool done = maxRows <= 0 ? m_tableCopy->copyRows()
+                                       : m_tableCopy->copyRows(budget, StepBytes - bytes);
         const qint64 copied = m_tableCopy->rowsCopied() - before;
         m_copied += copied;
         budget -= copied;
+        bytes += m_tableCopy->bytesCopied() - bytesBefore;
         if (done) {
             m_tableCopy.reset();
             ++m_table;

@@ -37,6 +37,8 @@ class DatabaseCopyJob {
 public:
     // Rows per step: a few milliseconds of work, so that a window stays responsive.
     static constexpr qint64 DefaultStepRows = 2000;
+    // A step also ends once it has copied this many bytes: rows that hold files are large.
+    static constexpr qint64 StepBytes = 8 * 1024 * 1024;
 
     enum class Existing {
         Refuse,  // a destination that exists by the last step is kept, and the job fails
@@ -90,7 +92,7 @@ private:
 
     Plan m_plan;
     Stage m_stage = Stage::NotStarted;
-    // The tables the source has, in the order they are copied.
+    // The tables read from the source (a file from before a table existed lacks it).
     QStringList m_tables;
     QHash<QString, qint64> m_sourceRows;
     qint64 m_total = 0;

@@ -23,6 +23,7 @@ DatabaseStartup::Result DatabaseStartup::open(dvData& data, const QString& file)
         if (!check.isValid())
             return {Outcome::Failed, check.message()};
         dvData::UpdateDatabaseToVersion1_2(data.connString());
+        dvData::AddAttachmentTable(data.connString());
         InsuranceUpgrade::UpdateDatabase(data.connString());
         return {Outcome::Ready, QString()};
     } catch (const DbError& error) {

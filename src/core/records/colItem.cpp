@@ -1,6 +1,7 @@
 #include "records/colItem.h"
 
 #include "data/DbError.h"
+#include "records/Attachment.h"
 
 #include <functional>
 
@@ -102,13 +103,15 @@ qint64 colItem::Add(const QString& collection, const QString& itemName,
 qint64 colItem::AddWithValues(const QString& collection, const QString& itemName,
                               const QVariant& purchasePrice, const QVariant& appraisalPrice,
                               const QVariant& replacePrice, const QString& comments,
-                              const Values& values) const {
+                              const Values& values, const AttachmentChanges& attachments) const {
     Connection connection = connect();
     Transaction transaction(connection);
     const qint64 itemID = insert(connection, collection, itemName, purchasePrice, appraisalPrice,
                                  replacePrice, comments);
     for (auto value = values.cbegin(); value != values.cend(); ++value)
         colItemField::insert(connection, itemID, value.key(), value.value());
+    if (!attachments.isEmpty())
+        Attachment::apply(connection, AttachmentOwner::collectionItem(itemID), attachments);
     transaction.commit();
     return itemID;
 }
@@ -135,12 +138,15 @@ void colItem::Update(qint64 itemID, const Changes& changes) const {
     update(connection, itemID, changes);
 }
 
-void colItem::UpdateWithValues(qint64 itemID, const Changes& changes, const Values& values) const {
+void colItem::UpdateWithValues(qint64 itemID, const Changes& changes, const Values& values,
+                               const AttachmentChanges& attachments) const {
     Connection connection = connect();
     Transaction transaction(connection);
     update(connection, itemID, changes);
     for (auto value = values.cbegin(); value != values.cend(); ++value)
         colItemField::store(connection, itemID, value.key(), value.value());
+    if (!attachments.isEmpty())
+        Attachment::apply(connection, AttachmentOwner::collectionItem(itemID), attachments);
     transaction.commit();
 }
 

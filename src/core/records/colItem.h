@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attachments/AttachmentChanges.h"
 #include "records/RecordStore.h"
 #include "records/ResultColumn.h"
 #include "records/SearchCondition.h"
@@ -55,16 +56,18 @@ public:
     qint64 Add(const QString& collection, const QString& itemName, const QVariant& purchasePrice,
                const QVariant& appraisalPrice, const QVariant& replacePrice,
                const QString& comments) const;
-    // A new item with its field values, all or nothing; returns its ItemID.
+    // A new item with its field values and its files, all or nothing; returns its ItemID.
     qint64 AddWithValues(const QString& collection, const QString& itemName,
                          const QVariant& purchasePrice, const QVariant& appraisalPrice,
                          const QVariant& replacePrice, const QString& comments,
-                         const Values& values) const;
+                         const Values& values, const AttachmentChanges& attachments = {}) const;
     // Writes the given columns and LastChangeDT (today) of an item, all or none.
     void Update(qint64 itemID, const Changes& changes) const;
-    // Update, together with the item's field values, all or nothing. A value row the item
-    // lacks is added, so that the item has one for every field afterwards.
-    void UpdateWithValues(qint64 itemID, const Changes& changes, const Values& values) const;
+    // Update, together with the item's field values and the changes to its files, all or
+    // nothing. A value row the item lacks is added, so that the item has one for every field
+    // afterwards.
+    void UpdateWithValues(qint64 itemID, const Changes& changes, const Values& values,
+                          const AttachmentChanges& attachments = {}) const;
     // Only stamps LastChangeDT.
     void Update(qint64 itemID) const;
     // Deletes an item with its field values.

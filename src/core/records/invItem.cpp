@@ -1,6 +1,7 @@
 #include "records/invItem.h"
 
 #include "data/DbError.h"
+#include "records/Attachment.h"
 
 invItem::Changes invItem::Changes::everyColumn(const Values& values) {
     return {.ManufacturerNM = values.ManufacturerNM,
@@ -133,23 +134,36 @@ qint64 invItem::Count(const QString& LocationTX, const QString& TypeTX) const {
     return count(QStringLiteral("SELECT count(*) AS cnt FROM tblItem"));
 }
 
-void invItem::Add(const Values& item) const {
-    write(QStringLiteral(
-              "INSERT INTO tblItem (ManufacturerNM, ItemNM, ModelSeriesTX, SerialNumberID, "
-              "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, WarrantyDocumentCD, "
-              "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, "
-              "ManualsCD, CommentsTX, LastChangeDT) "
-              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-          {item.ManufacturerNM, item.ItemNM, item.ModelSeriesTX, item.SerialNumberID,
-           item.PurchaseLocationTX, dateValue(item.PurchaseDT), item.WarrantyCD,
-           dateValue(item.WarrantyExpireDT), item.WarrantyDocumentCD,
-           QVariant::fromValue(amountValue(item.PurchasePriceAM)),
-           QVariant::fromValue(amountValue(item.ReplacePriceAM)),
-           QVariant::fromValue(amountValue(item.AppraisalPriceAM)), item.TypeTX, item.LocationTX,
-           item.ReceiptCD, item.ManualsCD, item.CommentsTX, today()});
+qint64 invItem::Add(const Values& item, const AttachmentChanges& attachments) const {
+    Connection connection = connect();
+    Transaction transaction(connection);
+    connection.execute(
+        QStringLiteral(
+            "INSERT INTO tblItem (ManufacturerNM, ItemNM, ModelSeriesTX, SerialNumberID, "
+            "PurchaseLocationTX, PurchaseDT, WarrantyCD, WarrantyExpireDT, WarrantyDocumentCD, "
+            "PurchasePriceAM, ReplacePriceAM, AppraisalPriceAM, TypeTX, LocationTX, ReceiptCD, "
+            "ManualsCD, CommentsTX, LastChangeDT) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {item.ManufacturerNM, item.ItemNM, item.ModelSeriesTX, item.SerialNumberID,
+         item.PurchaseLocationTX, dateValue(item.PurchaseDT), item.WarrantyCD,
+         dateValue(item.WarrantyExpireDT), item.WarrantyDocumentCD,
+         QVariant::fromValue(amountValue(item.PurchasePriceAM)),
+         QVariant::fromValue(amountValue(item.ReplacePriceAM)),
+         QVariant::fromValue(amountValue(item.AppraisalPriceAM)), item.TypeTX, item.LocationTX,
+         item.ReceiptCD, item.ManualsCD, item.CommentsTX, today()});
+    const qint64 itemID = connection.lastInsertId();
+    if (!attachments.isEmpty())
+        Attachment::apply(connection, AttachmentOwner::inventoryItem(itemID), attachments);
+    transaction.commit();
+    return itemID;
 }
 
 void invItem::Update(qint64 itemID, const Changes& changes) const {
+    Update(itemID, changes, {});
+}
+
+void invItem::Update(qint64 itemID, const Changes& changes,
+                     const AttachmentChanges& attachments) const {
     // One statement, so the item is changed completely or not at all.
     QStringList assignments;
     QVariantList params;
@@ -192,13 +206,18 @@ void invItem::Update(qint64 itemID, const Changes& changes) const {
     setText("CommentsTX", changes.CommentsTX);
     set("LastChangeDT", today());
     params.append(itemID);
-    write(QStringLiteral("UPDATE tblItem SET %1 WHERE ItemID = ?")
-              .arg(assignments.join(QStringLiteral(", "))),
-          params);
+    Connection connection = connect();
+    Transaction transaction(connection);
+    connection.execute(QStringLiteral("UPDATE tblItem SET %1 WHERE ItemID = ?")
+                           .arg(assignments.join(QStringLiteral(", "))),
+                       params);
+    if (!attachments.isEmpty())
+        Attachment::apply(connection, AttachmentOwner::inventoryItem(itemID), attachments);
+    transaction.commit();
 }
 
 void invItem::Update(qint64 itemID) const {
-    Update(itemID, Changes());
+    Update(itemID, Changes(), {});
 }
 
 void invItem::MoveToLocation(const QList<qint64>& itemIDs, const QString& location) const {

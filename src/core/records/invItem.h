@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attachments/AttachmentChanges.h"
 #include "data/SqlFragment.h"
 #include "records/LookupList.h"
 #include "records/RecordStore.h"
@@ -94,10 +95,13 @@ public:
     // The number of items under a location, else a type, else all items (same precedence as
     // List).
     qint64 Count(const QString& LocationTX, const QString& TypeTX) const;
-    // Stores a new item, with LastChangeDT today.
-    void Add(const Values& item) const;
+    // Stores a new item, with LastChangeDT today, together with its files (all or nothing),
+    // and returns its ItemID.
+    qint64 Add(const Values& item, const AttachmentChanges& attachments = {}) const;
     // Writes the given columns and LastChangeDT (today) of an item, all or none.
     void Update(qint64 itemID, const Changes& changes) const;
+    // Update, together with the changes to the item's files, all or nothing.
+    void Update(qint64 itemID, const Changes& changes, const AttachmentChanges& attachments) const;
     // Only stamps LastChangeDT.
     void Update(qint64 itemID) const;
     // Files the items under another location, each with LastChangeDT today; all of them or,
