@@ -70,7 +70,6 @@ private slots:
 
     void warrantyListAtStartOnceADay() {
         GuiTestEnvironment env;
-        Settings::setText(SettingKeys::RemindWarranty, "1");
         {
             dvData data;
             data.setPath(env.databaseFile());

@@ -13,9 +13,6 @@ GuiTestEnvironment::GuiTestEnvironment()
     QDir(root()).mkpath(QStringLiteral("cache"));
     qputenv("XDG_CACHE_HOME", QDir(root()).filePath(QStringLiteral("cache")).toUtf8());
     frmMain::setStartupWaitForTesting(0);
-    // The warranty list is on by default and would stop every window test whose items happen
-    // to have a warranty running out soon; the tests of that list turn it on.
-    Settings::setText(SettingKeys::RemindWarranty, QStringLiteral("0"));
     gData.reset();
     gHelpFile.clear();
 }
@@ -41,6 +38,10 @@ GuiApp::GuiApp(const std::function<void(const dvData&)>& seed,
         data.setPath(env.databaseFile());
         seed(data);
     }
+    // The warranty list is on by default and would stop at start-up every test whose items
+    // happen to have a warranty running out soon; the tests of that list start the program
+    // themselves.
+    Settings::setText(SettingKeys::RemindWarranty, QStringLiteral("0"));
     main = std::make_unique<frmMain>(env.dataFolder());
     if (prepare)
         prepare(*main);
