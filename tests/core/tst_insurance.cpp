@@ -7,6 +7,8 @@
 
 #include "app/Clock.h"
 #include "app/Settings.h"
+#include "attachments/AttachmentFile.h"
+#include "attachments/AttachmentOwner.h"
 #include "data/DbError.h"
 #include "export/ExportError.h"
 #include "insurance/Claim.h"
@@ -28,9 +30,10 @@ const QDateTime Now(QDate(2026, 3, 10), QTime(23, 59, 30));
 
 // An item through SQL, with the columns a test cares about; returns its ItemID.
 qint64 addItem(const TestDatabase& db, const QString& columns, const QString& values) {
-    return db.sql(QStringLiteral("INSERT INTO tblItem (%1) VALUES (%2); SELECT max(ItemID) FROM "
-                                 "tblItem;")
-                      .arg(columns, values))
+    return db
+        .sql(QStringLiteral("INSERT INTO tblItem (%1) VALUES (%2); SELECT max(ItemID) FROM "
+                            "tblItem;")
+                 .arg(columns, values))
         .trimmed()
         .toLongLong();
 }
@@ -47,6 +50,8 @@ QStringList column(const Recordset& rows, const QString& name) {
         texts.append(value.toString());
     return texts;
 }
+
+const QByteArray PngStart("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
 
 Currency dollars(const char* text) {
     return *Currency::parse(QLatin1String(text));
@@ -72,8 +77,8 @@ private slots:
         addWarranty(db, "In 5 days", "'2026-03-15'");
 
         const Recordset rows = WarrantyReminder::expiring(db.data, 30);
-        QCOMPARE(rows.columnNames(), (QStringList{"ItemID", "Manufacturer", "Item", "Model",
-                                                  "Expires", "Days Left"}));
+        QCOMPARE(rows.columnNames(),
+                 (QStringList{"ItemID", "Manufacturer", "Item", "Model", "Expires", "Days Left"}));
         QCOMPARE(column(rows, "Item"), (QStringList{"Today", "In 5 days", "In 30 days"}));
         QCOMPARE(column(rows, "Expires"), (QStringList{"3/10/2026", "3/15/2026", "4/9/2026"}));
         QCOMPARE(column(rows, "Days Left"), (QStringList{"0", "5", "30"}));
@@ -105,8 +110,8 @@ private slots:
         QCOMPARE(IncidentStore::problem({.IncidentNM = " ", .IncidentDT = QDate(2026, 3, 3)}),
                  QString("An incident needs a name."));
         QVERIFY_THROWS_EXCEPTION(DbError, incidents.Add({.IncidentNM = "Fire"}));
-        const qint64 fire =
-            incidents.Add({.IncidentNM = "Fire", .IncidentDT = QDate(2026, 3, 3), .KindTX = "Fire"});
+        const qint64 fire = incidents.Add(
+            {.IncidentNM = "Fire", .IncidentDT = QDate(2026, 3, 3), .KindTX = "Fire"});
         const qint64 theft = incidents.Add({.IncidentNM = "Burglary",
                                             .IncidentDT = QDate(2026, 3, 8),
                                             .NotesTX = "Back door forced"});
@@ -157,6 +162,12 @@ private slots:
                                       "Store', 19990000, 21000000, 0, 1, 0");
         addItem(db, "ItemNM, PurchasePriceAM", "'Not stolen', 50000000");
         incidents.AddItems(burglary, {tv, ring, laptop});
+        // The TV's photo (its thumbnail shows on the page) and its receipt, a file without one.
+        AttachmentFile photo = AttachmentFile::fromBytes("tv.png", PngStart + QByteArray(40, 'p'));
+        photo.caption = "Front <left>";
+        photo.thumbnail = PngStart + QByteArray(20, 't');
+        db.data.Attachment().Add(AttachmentOwner::inventoryItem(tv),
+                                 {photo, AttachmentFile::fromBytes("receipt.txt", "Paid")});
 
         const Claim claim = Claim::load(db.data, burglary);
         QCOMPARE(claim.items.size(), 3);
@@ -170,8 +181,8 @@ private slots:
         const QString html = QString::fromUtf8(readFile(db.filePath("claim.htm")));
         QVERIFY(html.contains("<H1>Claim List: Burglary &lt;3 March&gt;</H1>"));
         QVERIFY(html.contains("Police report 26/1187"));
-        for (const char* cell : {"Best, &quot;Buy&quot;", "11/29/2024", "$8999.99", "$9500.00",
-                                 "S123", "C02X"})
+        for (const char* cell :
+             {"Best, &quot;Buy&quot;", "11/29/2024", "$8999.99", "$9500.00", "S123", "C02X"})
             QVERIFY2(html.contains(QLatin1String(cell)), cell);
         QVERIFY(html.contains("TOTALS (3 items)"));
         for (const char* total : {"$12198.99", "$11600.00", "$2000.00"})
@@ -180,6 +191,12 @@ private slots:
         // Items come by manufacturer, then name: the ring without one first.
         QVERIFY(html.indexOf(">Ring&nbsp;") < html.indexOf(">Laptop&nbsp;"));
         QVERIFY(html.indexOf(">Laptop&nbsp;") < html.indexOf(">TV&nbsp;"));
+        const QString thumbnail =
+            "data:image/png;base64," + (PngStart + QByteArray(20, 't')).toBase64();
+        QVERIFY(html.contains("<img class=\"photo\" src=\"" + thumbnail +
+                              "\" alt=\"Front &lt;left&gt; (tv.png)\"><br>"));
+        QCOMPARE(html.count("<img "), 1);
+        QVERIFY(html.contains("<span class=\"attachment\">receipt.txt</span>"));
 
         // The CSV holds the same rows, read back as a spreadsheet reads it.
         const QString csv = db.filePath("claim.csv");
@@ -191,7 +208,7 @@ private slots:
                                              "1200.00", "0.00", "2000.00", "No", "No", ""}));
         QCOMPARE(records.at(3), (QStringList{QString::number(tv), "Sony", "TV", "KD-55", "S123",
                                              "2024-11-29", "Best, \"Buy\"", "8999.99", "9500.00",
-                                             "0.00", "Yes", "Yes", ""}));
+                                             "0.00", "Yes", "Yes", "tv.png; receipt.txt"}));
         // A folder that cannot be written to leaves nothing behind and says so.
         QVERIFY_THROWS_EXCEPTION(ExportError,
                                  ClaimCsv::write(claim, db.filePath("missing/claim.csv")));
@@ -249,8 +266,8 @@ private slots:
 
         // The report marks the type over its limit, and only that one.
         const QString page = ReportCatalogue::run(
-            *ReportCatalogue::find(ReportCatalogue::Kind::Inventory, "coverage check"), db.data,
-            {}, db.filePath("coverage.htm"));
+            *ReportCatalogue::find(ReportCatalogue::Kind::Inventory, "coverage check"), db.data, {},
+            db.filePath("coverage.htm"));
         const QString html = QString::fromUtf8(readFile(page));
         QVERIFY(html.contains("<H1>Coverage Check</H1>"));
         QCOMPARE(html.count("OVER LIMIT"), 1);

@@ -1,8 +1,12 @@
 #include "insurance/Claim.h"
 
 #include "app/General.h"
+#include "attachments/AttachmentFile.h"
+#include "attachments/AttachmentOwner.h"
 #include "data/DbError.h"
+#include "data/dvData.h"
 #include "insurance/IncidentStore.h"
+#include "records/Attachment.h"
 
 namespace {
 
@@ -18,6 +22,23 @@ Currency amountOf(const Recordset& rows, int r, const char* column) {
 QDate dateOf(const Recordset& rows, int r, const char* column) {
     const QVariant value = rows.value(r, QLatin1String(column));
     return value.typeId() == QMetaType::QDateTime ? value.toDateTime().date() : value.toDate();
+}
+
+QString dataUrl(const QByteArray& picture) {
+    const QString type = AttachmentFile::pictureType(picture);
+    if (type.isEmpty())
+        return {};
+    return QStringLiteral("data:") + type + QStringLiteral(";base64,") +
+           QString::fromLatin1(picture.toBase64());
+}
+
+QList<Claim::Attachment> attachmentsOf(const dvData& data, qint64 itemID) {
+    const Recordset files = data.Attachment().List(AttachmentOwner::inventoryItem(itemID), true);
+    QList<Claim::Attachment> attachments;
+    for (int r = 0; r < files.rowCount(); ++r)
+        attachments.append({textOf(files, r, "FileNM"), textOf(files, r, "CaptionTX"),
+                            dataUrl(files.value(r, QStringLiteral("ThumbnailBL")).toByteArray())});
+    return attachments;
 }
 
 } // namespace
@@ -49,6 +70,7 @@ Claim Claim::load(const dvData& data, qint64 incidentID) {
         item.appraisalPrice = amountOf(rows, r, "AppraisalPriceAM");
         item.receipt = rows.value(r, QStringLiteral("ReceiptCD")).toBool();
         item.manuals = rows.value(r, QStringLiteral("ManualsCD")).toBool();
+        item.attachments = attachmentsOf(data, item.itemID);
         claim.items.append(item);
     }
     return claim;

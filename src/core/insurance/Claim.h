@@ -16,7 +16,9 @@ class Claim {
 public:
     struct Attachment {
         QString name;
-        // A picture as a "data:" URL that a page can show inline; "" for any other file.
+        QString caption;
+        // The file's thumbnail as a "data:" URL that a page shows inline, so that the page
+        // stands alone when it is sent on; "" for a file without one.
         QString photoUrl;
     };
     struct Item {

@@ -15,7 +15,9 @@ constexpr int ColumnCount = 11;
 QString moneyCell(int width, Currency amount, const QString& cssClass = QString()) {
     const QString classAttribute =
         cssClass.isEmpty() ? QString() : QStringLiteral(" class=\"%1\"").arg(cssClass);
-    return QStringLiteral("    <td width=\"%1%\" align=\"right\"%2>").arg(width).arg(classAttribute) +
+    return QStringLiteral("    <td width=\"%1%\" align=\"right\"%2>")
+               .arg(width)
+               .arg(classAttribute) +
            money(amount) + QStringLiteral("&nbsp;</td>");
 }
 
@@ -43,17 +45,16 @@ QStringList incidentLines(const Claim& claim) {
 }
 
 QStringList headerRow() {
-    return row({headerCell(10, QStringLiteral("Manufacturer")),
-                headerCell(12, QStringLiteral("Item Name")),
-                headerCell(9, QStringLiteral("Series/Model")),
-                headerCell(10, QStringLiteral("Serial Number")),
-                headerCell(8, QStringLiteral("Purchase Date")),
-                headerCell(11, QStringLiteral("Purchased At")),
-                headerCell(9, QStringLiteral("Purchase Price")),
-                headerCell(9, QStringLiteral("Replacement Price")),
-                headerCell(9, QStringLiteral("Appraisal Price")),
-                headerCell(6, QStringLiteral("Receipt")),
-                headerCell(7, QStringLiteral("Manuals"))});
+    return row(
+        {headerCell(10, QStringLiteral("Manufacturer")),
+         headerCell(12, QStringLiteral("Item Name")), headerCell(9, QStringLiteral("Series/Model")),
+         headerCell(10, QStringLiteral("Serial Number")),
+         headerCell(8, QStringLiteral("Purchase Date")),
+         headerCell(11, QStringLiteral("Purchased At")),
+         headerCell(9, QStringLiteral("Purchase Price")),
+         headerCell(9, QStringLiteral("Replacement Price")),
+         headerCell(9, QStringLiteral("Appraisal Price")), headerCell(6, QStringLiteral("Receipt")),
+         headerCell(7, QStringLiteral("Manuals"))});
 }
 
 QStringList itemRow(const Claim::Item& item) {
@@ -61,27 +62,35 @@ QStringList itemRow(const Claim::Item& item) {
                 rowCell(12, rptGeneral::html(item.item)), rowCell(9, rptGeneral::html(item.model)),
                 rowCell(10, rptGeneral::html(item.serialNumber)),
                 rowCell(8, shortDate(item.purchaseDate)),
-                rowCell(11, rptGeneral::html(item.purchasePlace)),
-                moneyCell(9, item.purchasePrice), moneyCell(9, item.replacementPrice),
-                moneyCell(9, item.appraisalPrice), rowCell(6, yesNo(item.receipt)),
-                rowCell(7, yesNo(item.manuals))});
+                rowCell(11, rptGeneral::html(item.purchasePlace)), moneyCell(9, item.purchasePrice),
+                moneyCell(9, item.replacementPrice), moneyCell(9, item.appraisalPrice),
+                rowCell(6, yesNo(item.receipt)), rowCell(7, yesNo(item.manuals))});
 }
 
-// The files kept with an item, in a row of their own under it: pictures as they look, other
-// files by name.
+// What a file is called on the page: its caption, and its name when the caption is not it.
+QString label(const Claim::Attachment& attachment) {
+    if (attachment.caption.isEmpty() || attachment.caption == attachment.name)
+        return rptGeneral::html(attachment.name);
+    return rptGeneral::html(attachment.caption) + QStringLiteral(" (") +
+           rptGeneral::html(attachment.name) + QStringLiteral(")");
+}
+
+// The files kept with an item, in a row of their own under it: each by its label, the ones
+// with a thumbnail (photos, a scanned receipt) shown above it.
 QStringList attachmentRow(const Claim::Item& item) {
     if (item.attachments.isEmpty())
         return {};
     QStringList pieces;
     for (const Claim::Attachment& attachment : item.attachments) {
-        const QString name = rptGeneral::html(attachment.name);
-        if (attachment.photoUrl.isEmpty())
-            pieces.append(QStringLiteral("<span class=\"attachment\">") + name +
-                          QStringLiteral("</span>"));
-        else
-            pieces.append(QStringLiteral("<img class=\"photo\" src=\"") +
-                          attachment.photoUrl.toHtmlEscaped() + QStringLiteral("\" alt=\"") +
-                          name + QStringLiteral("\" title=\"") + name + QStringLiteral("\">"));
+        const QString text = label(attachment);
+        const QString picture = attachment.photoUrl.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral("<img class=\"photo\" src=\"") +
+                                          attachment.photoUrl.toHtmlEscaped() +
+                                          QStringLiteral("\" alt=\"") + text +
+                                          QStringLiteral("\"><br>");
+        pieces.append(QStringLiteral("<span class=\"attachment\">") + picture + text +
+                      QStringLiteral("</span>"));
     }
     return row({QStringLiteral("    <td colspan=\"%1\">").arg(ColumnCount) +
                 pieces.join(QLatin1Char(' ')) + QStringLiteral("</td>")});
