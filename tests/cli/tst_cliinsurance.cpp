@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(ok({"warranties", "--within=45"}).count('\n'), 4);
         sql("UPDATE tblItem SET WarrantyCD = 0;");
         QCOMPARE(ok({"warranties"}), QString("ItemID\tManufacturer\tItem\tModel\tExpires\tDays "
-                                              "Left\n"));
+                                             "Left\n"));
         const ProcessResult wrong = cli({"warranties", "--within", "-1"});
         QCOMPARE(wrong.exitCode, 2);
         QVERIFY(wrong.err.contains("--within takes a whole number"));

@@ -47,12 +47,18 @@ QStringList values(const Claim::Item& item) {
 
 const QStringList& ClaimCsv::columnNames() {
     static const QStringList names = {
-        QStringLiteral("ItemID"),          QStringLiteral("Manufacturer"),
-        QStringLiteral("Item"),            QStringLiteral("Model"),
-        QStringLiteral("Serial Number"),   QStringLiteral("Purchase Date"),
-        QStringLiteral("Purchased At"),    QStringLiteral("Purchase Price"),
-        QStringLiteral("Replacement Price"), QStringLiteral("Appraisal Price"),
-        QStringLiteral("Receipt"),         QStringLiteral("Manuals"),
+        QStringLiteral("ItemID"),
+        QStringLiteral("Manufacturer"),
+        QStringLiteral("Item"),
+        QStringLiteral("Model"),
+        QStringLiteral("Serial Number"),
+        QStringLiteral("Purchase Date"),
+        QStringLiteral("Purchased At"),
+        QStringLiteral("Purchase Price"),
+        QStringLiteral("Replacement Price"),
+        QStringLiteral("Appraisal Price"),
+        QStringLiteral("Receipt"),
+        QStringLiteral("Manuals"),
         QStringLiteral("Attachments"),
     };
     return names;

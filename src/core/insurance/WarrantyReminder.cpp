@@ -9,15 +9,15 @@
 Recordset WarrantyReminder::expiring(const dvData& data, int days) {
     const QDate today = Clock::today();
     // An expiry written with a time of day still counts by its day.
-    const Recordset found = Connection(data.connString())
-                                .query(QStringLiteral(
-                                           "SELECT ItemID, ManufacturerNM, ItemNM, ModelSeriesTX, "
-                                           "date(WarrantyExpireDT) AS Expires FROM tblItem "
-                                           "WHERE WarrantyCD = 1 AND WarrantyExpireDT IS NOT NULL "
-                                           "AND date(WarrantyExpireDT) BETWEEN ? AND ? "
-                                           "ORDER BY date(WarrantyExpireDT), ManufacturerNM, "
-                                           "ItemNM, ItemID"),
-                                       {today, today.addDays(qMax(0, days))});
+    const Recordset found =
+        Connection(data.connString())
+            .query(QStringLiteral("SELECT ItemID, ManufacturerNM, ItemNM, ModelSeriesTX, "
+                                  "date(WarrantyExpireDT) AS Expires FROM tblItem "
+                                  "WHERE WarrantyCD = 1 AND WarrantyExpireDT IS NOT NULL "
+                                  "AND date(WarrantyExpireDT) BETWEEN ? AND ? "
+                                  "ORDER BY date(WarrantyExpireDT), ManufacturerNM, "
+                                  "ItemNM, ItemID"),
+                   {today, today.addDays(qMax(0, days))});
     QVector<QVariantList> rows;
     rows.reserve(found.rowCount());
     for (int r = 0; r < found.rowCount(); ++r) {
@@ -40,8 +40,7 @@ int WarrantyReminder::days() {
 bool WarrantyReminder::isDue() {
     if (Settings::integer(SettingKeys::RemindWarranty, 1) != 1)
         return false;
-    return DateText::parseDate(Settings::text(SettingKeys::LastWarrantyReminder)) !=
-           Clock::today();
+    return DateText::parseDate(Settings::text(SettingKeys::LastWarrantyReminder)) != Clock::today();
 }
 
 void WarrantyReminder::noteShown() {

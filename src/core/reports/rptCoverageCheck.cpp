@@ -14,7 +14,9 @@ using Line = CoverageCheck::Line;
 QString rightCell(int width, const QString& text, const QString& cssClass = QString()) {
     const QString classAttribute =
         cssClass.isEmpty() ? QString() : QStringLiteral(" class=\"%1\"").arg(cssClass);
-    return QStringLiteral("    <td width=\"%1%\" align=\"right\"%2>").arg(width).arg(classAttribute) +
+    return QStringLiteral("    <td width=\"%1%\" align=\"right\"%2>")
+               .arg(width)
+               .arg(classAttribute) +
            text + QStringLiteral("&nbsp;</td>");
 }
 

@@ -45,12 +45,12 @@ inline constexpr QLatin1String HelpAbout{"mnuHelp_About"};
 
 // Every name above; a new menu item joins this list too.
 inline constexpr QLatin1String All[] = {
-    Test,           FileExport,       FileBackupRestore, FileBackup,    FileRestore,
-    FileCompact,    FileExit,         EditNew,           EditEdit,      EditDelete,
-    EditCopy,       EditCopyGrid,     EditMoveLocation,  EditIncident,  EditItemTypes,
-    EditLocations,  ToolsInventory,   ToolsCollections,  ToolsSearch,   ToolsReports,
-    ToolsGraphs,    ToolsWarranties,  ToolsIncidents,    ToolsCoverage, ToolsOptions,
-    HelpContents,   HelpIndex,        HelpSearch,        HelpWebSite,   HelpAbout};
+    Test,          FileExport,      FileBackupRestore, FileBackup,    FileRestore,
+    FileCompact,   FileExit,        EditNew,           EditEdit,      EditDelete,
+    EditCopy,      EditCopyGrid,    EditMoveLocation,  EditIncident,  EditItemTypes,
+    EditLocations, ToolsInventory,  ToolsCollections,  ToolsSearch,   ToolsReports,
+    ToolsGraphs,   ToolsWarranties, ToolsIncidents,    ToolsCoverage, ToolsOptions,
+    HelpContents,  HelpIndex,       HelpSearch,        HelpWebSite,   HelpAbout};
 
 } // namespace MenuItem
 

@@ -101,9 +101,8 @@ bool isWaitingCommand(const QString& name) {
 
 // The commands a tool window switches on when they apply to it; without one they are off.
 constexpr QLatin1String ToolWindowMenuItems[] = {
-    MenuItem::EditNew,  MenuItem::EditEdit,     MenuItem::EditDelete,
-    MenuItem::EditCopy, MenuItem::EditCopyGrid, MenuItem::EditMoveLocation,
-    MenuItem::EditIncident,
+    MenuItem::EditNew,      MenuItem::EditEdit,         MenuItem::EditDelete,   MenuItem::EditCopy,
+    MenuItem::EditCopyGrid, MenuItem::EditMoveLocation, MenuItem::EditIncident,
 };
 constexpr QLatin1String ToolWindowButtons[] = {ToolbarButton::CopyItem, ToolbarButton::CopyGrid,
                                                ToolbarButton::MoveLocation};

@@ -1,8 +1,8 @@
 #include "app/frmOptions.h"
 
 #include "app/Settings.h"
-#include "insurance/WarrantyReminder.h"
 #include "dialogs/MessageBoxes.h"
+#include "insurance/WarrantyReminder.h"
 #include "widgets/NamedWidgets.h"
 #include "widgets/UpDown.h"
 
@@ -210,8 +210,7 @@ void frmOptions::Form_Load() {
     m_updBackup->setEnabled(m_chkBackup->isChecked());
     // The warranty reminder is on until the user turns it off.
     m_chkWarranty->setChecked(Settings::integer(SettingKeys::RemindWarranty, 1) == 1);
-    m_updWarranty->setValue(
-        qBound(1, WarrantyReminder::days(), WarrantyReminder::MaxDays));
+    m_updWarranty->setValue(qBound(1, WarrantyReminder::days(), WarrantyReminder::MaxDays));
     m_updWarranty->setEnabled(m_chkWarranty->isChecked());
 
     m_sstOptions->setCurrentIndex(0);

@@ -79,8 +79,8 @@ frmCoverage::frmCoverage(QWidget* parent)
             showLine(row);
     });
 
-    QLabel* contents =
-        NamedWidgets::label("lblContentsLimit", QStringLiteral("Policy's &contents limit: $"), this);
+    QLabel* contents = NamedWidgets::label("lblContentsLimit",
+                                           QStringLiteral("Policy's &contents limit: $"), this);
     contents->setBuddy(m_txtContentsLimit);
     auto* contentsRow = new QHBoxLayout;
     contentsRow->addWidget(contents);
@@ -156,8 +156,10 @@ void frmCoverage::showLine(int row) {
     bool valid = true;
     line.limit = limitOf(m_grdLimits->item(row, LimitColumn)->text(), valid);
     const QSignalBlocker blocker(m_grdLimits);
-    m_grdLimits->item(row, OverColumn)->setText(
-        !valid ? QStringLiteral("?") : line.isOver() ? money(line.over()) : QString());
+    m_grdLimits->item(row, OverColumn)
+        ->setText(!valid          ? QStringLiteral("?")
+                  : line.isOver() ? money(line.over())
+                                  : QString());
     for (int column = 0; column < m_grdLimits->columnCount(); ++column) {
         QTableWidgetItem* item = m_grdLimits->item(row, column);
         QFont font = item->font();
@@ -170,8 +172,8 @@ void frmCoverage::showLine(int row) {
 void frmCoverage::showTotal() {
     bool valid = true;
     m_total.limit = limitOf(m_txtContentsLimit->text(), valid);
-    QString text = QStringLiteral("All %1 items are worth %2").arg(m_total.items).arg(
-        money(m_total.value));
+    QString text =
+        QStringLiteral("All %1 items are worth %2").arg(m_total.items).arg(money(m_total.value));
     if (!valid)
         text += QStringLiteral(".");
     else if (!m_total.limit)
@@ -183,9 +185,8 @@ void frmCoverage::showTotal() {
         text += QStringLiteral(", within the contents limit of %1.").arg(money(*m_total.limit));
     m_lblTotal->setText(text);
     QPalette palette = m_lblTotal->palette();
-    palette.setColor(QPalette::WindowText, m_total.isOver() ? OverColour
-                                                            : this->palette().color(
-                                                                  QPalette::WindowText));
+    palette.setColor(QPalette::WindowText,
+                     m_total.isOver() ? OverColour : this->palette().color(QPalette::WindowText));
     m_lblTotal->setPalette(palette);
 }
 
@@ -248,8 +249,8 @@ void frmCoverage::cmdReport_Click() {
     } catch (const DbError&) {
         throw;
     } catch (const std::runtime_error& failure) {
-        MsgBox(this, QString::fromStdString(failure.what()), QMessageBox::Ok,
-               QMessageBox::Critical, QStringLiteral("Report Generation"));
+        MsgBox(this, QString::fromStdString(failure.what()), QMessageBox::Ok, QMessageBox::Critical,
+               QStringLiteral("Report Generation"));
         return;
     }
     openInBrowser(this, page);

@@ -48,8 +48,7 @@ frmIncident::frmIncident(QWidget* parent)
     form->addRow(NamedWidgets::label("lblKind", QStringLiteral("&Kind:"), this), m_cboKind);
     form->addRow(NamedWidgets::label("lblNotes", QStringLiteral("N&otes:"), this), m_txtNotes);
     for (int row = 0; row < form->rowCount(); ++row) {
-        auto* caption =
-            qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget());
+        auto* caption = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget());
         caption->setBuddy(form->itemAt(row, QFormLayout::FieldRole)->widget());
     }
 
@@ -64,10 +63,9 @@ frmIncident::frmIncident(QWidget* parent)
 
 const QStringList& frmIncident::kinds() {
     static const QStringList list = {
-        QStringLiteral("Fire"),         QStringLiteral("Theft"), QStringLiteral("Burglary"),
-        QStringLiteral("Flood"),        QStringLiteral("Water damage"),
-        QStringLiteral("Storm"),        QStringLiteral("Accident"),
-        QStringLiteral("Other"),
+        QStringLiteral("Fire"),     QStringLiteral("Theft"),        QStringLiteral("Burglary"),
+        QStringLiteral("Flood"),    QStringLiteral("Water damage"), QStringLiteral("Storm"),
+        QStringLiteral("Accident"), QStringLiteral("Other"),
     };
     return list;
 }

@@ -76,11 +76,11 @@ void frmIncidentItems::lstItems_Populate() {
         const qint64 id = rows.value(row, QStringLiteral("ItemID")).toLongLong();
         if (marked.contains(id))
             continue;
-        QString text = QStringList{rowText(rows, row, "ManufacturerNM"),
-                                   rowText(rows, row, "ItemNM"),
-                                   rowText(rows, row, "ModelSeriesTX")}
-                           .join(QLatin1Char(' '))
-                           .simplified();
+        QString text =
+            QStringList{rowText(rows, row, "ManufacturerNM"), rowText(rows, row, "ItemNM"),
+                        rowText(rows, row, "ModelSeriesTX")}
+                .join(QLatin1Char(' '))
+                .simplified();
         QStringList place = {rowText(rows, row, "TypeTX"), rowText(rows, row, "LocationTX")};
         place.removeAll(QString());
         if (!place.isEmpty())

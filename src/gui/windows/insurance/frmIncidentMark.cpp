@@ -7,8 +7,8 @@
 #include "dialogs/MessageBoxes.h"
 #include "insurance/IncidentStore.h"
 #include "widgets/NamedWidgets.h"
-#include "windows/inventory/frmInventory.h"
 #include "windows/insurance/frmIncident.h"
+#include "windows/inventory/frmInventory.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -100,7 +100,7 @@ void frmIncidentMark::cboIncident_Populate(qint64 select) {
     for (int row = 0; row < rows.rowCount(); ++row) {
         const qint64 id = rows.value(row, 0).toLongLong();
         m_cboIncident->addItem(QStringLiteral("%1 (%2)").arg(rowText(rows, row, "Incident"),
-                                                              rowText(rows, row, "Date")),
+                                                             rowText(rows, row, "Date")),
                                id);
         if (id == select)
             m_cboIncident->setCurrentIndex(row);

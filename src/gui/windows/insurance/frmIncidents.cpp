@@ -106,8 +106,7 @@ frmIncidents::frmIncidents(QWidget* parent)
         return layout;
     };
     auto* grid = new QGridLayout;
-    grid->addWidget(NamedWidgets::label("hdgIncidents", QStringLiteral("Incidents:"), this), 0,
-                    0);
+    grid->addWidget(NamedWidgets::label("hdgIncidents", QStringLiteral("Incidents:"), this), 0, 0);
     grid->addWidget(m_lvwIncidents, 1, 0);
     grid->addLayout(column({m_cmdNew, m_cmdEdit, m_cmdDelete}), 1, 1);
     grid->addWidget(m_hdgItems, 2, 0);
@@ -279,8 +278,8 @@ void frmIncidents::cmdClaim_Click() {
         throw;
     } catch (const std::runtime_error& failure) {
         // The page could not be written; the previous one is still there.
-        MsgBox(this, QString::fromStdString(failure.what()), QMessageBox::Ok,
-               QMessageBox::Critical, QStringLiteral("Report Generation"));
+        MsgBox(this, QString::fromStdString(failure.what()), QMessageBox::Ok, QMessageBox::Critical,
+               QStringLiteral("Report Generation"));
         return;
     }
     openInBrowser(this, page);

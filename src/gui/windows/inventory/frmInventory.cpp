@@ -13,8 +13,8 @@
 #include "windows/inventory/frmInventoryItem.h"
 
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
