@@ -7,7 +7,8 @@ packages="g++ cmake ninja-build pkg-config libsqlite3-dev sqlite3 \
 qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools \
 qt6-webengine-dev libqt6webenginecore6-bin qt6-pdf-dev \
 libqt6svg6 libx11-dev libgl-dev fonts-dejavu-core xvfb xauth \
-librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file"
+librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file \
+clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do

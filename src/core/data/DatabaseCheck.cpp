@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <cerrno>
 #include <cstring>
 #include <sqlite3.h>
@@ -74,16 +75,24 @@ bool DatabaseCheck::checkFile() {
 
 void DatabaseCheck::checkStructure(Connection& connection) {
     // The first read of the schema is where the engine rolls back an interrupted write.
-    connection.query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    const Recordset stored =
+        connection.query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    // A view lists its columns as a table does, but cannot take a row: it is no table of ours.
+    QSet<QString> storedTables;
+    for (int row = 0; row < stored.rowCount(); ++row)
+        storedTables.insert(stored.value(row, 0).toString().toCaseFolded());
     QVector<Schema::Table> tables = Schema::requiredTables();
     if (m_kind == Kind::Backup)
         tables.append(Schema::backupTable());
     tables += Schema::optionalTables();
     for (const Schema::Table& table : std::as_const(tables)) {
+        const bool isTable = storedTables.contains(table.name.toCaseFolded());
         const qint64 columns =
-            connection
-                .scalar(QStringLiteral("SELECT count(*) FROM pragma_table_info(?)"), {table.name})
-                .toLongLong();
+            isTable ? connection
+                          .scalar(QStringLiteral("SELECT count(*) FROM pragma_table_info(?)"),
+                                  {table.name})
+                          .toLongLong()
+                    : 0;
         QString problem;
         if (columns == 0 && Schema::isOptional(table.name))
             continue;
