@@ -63,6 +63,9 @@ frmCoverage::frmCoverage(QWidget* parent)
                                             QStringLiteral("Value"), QStringLiteral("Sub-limit"),
                                             QStringLiteral("Over Limit By")});
     m_grdLimits->verticalHeader()->hide();
+    // Rows as high as a line of text plus room for the editor's frame, so that the whole type
+    // list fits in view.
+    m_grdLimits->verticalHeader()->setDefaultSectionSize(m_grdLimits->fontMetrics().height() + 8);
     m_grdLimits->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grdLimits->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_grdLimits->horizontalHeader()->setSectionResizeMode(TypeColumn, QHeaderView::Stretch);
