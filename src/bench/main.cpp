@@ -140,6 +140,9 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        root.filePath(QStringLiteral("config")));
+    // The generated warranties run out around today: the start-up list of them would wait for
+    // a click in the measured start-ups.
+    Settings::setFlag(SettingKeys::RemindWarranty, false);
 
     try {
         if (!QFile::exists(database)) {

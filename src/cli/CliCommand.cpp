@@ -253,6 +253,93 @@ const QVector<CliCommand>& cliCommands() {
                            .description = QStringLiteral("the attachment's identifier")}},
             .run = runDetach,
         },
+        {
+            .name = QStringLiteral("warranties"),
+            .description = QStringLiteral(
+                "List the items whose warranty runs out between today and DAYS days from now "
+                "(default: the\ndays the start-up reminder looks ahead, 30 unless changed in "
+                "the options), soonest first\n(tab-separated)."),
+            .options = {CliOption::value(QStringLiteral("within"), QStringLiteral("DAYS"),
+                                         QStringLiteral("look DAYS days ahead (0 for today "
+                                                        "only)"))},
+            .run = runWarranties,
+        },
+        {
+            .name = QStringLiteral("incident new"),
+            .description = QStringLiteral("Record an incident (a fire, a theft, a flood) that "
+                                          "happened on DATE and print its identifier."),
+            .options = {CliOption::value(QStringLiteral("date"), QStringLiteral("DATE"),
+                                         QStringLiteral("the day it happened (required; the "
+                                                        "locale's short date or YYYY-MM-DD)")),
+                        CliOption::value(QStringLiteral("kind"), QStringLiteral("TEXT"),
+                                         QStringLiteral("what kind of incident it was")),
+                        CliOption::value(QStringLiteral("notes"), QStringLiteral("TEXT"),
+                                         QStringLiteral("notes on the incident"))},
+            .arguments = {{.name = QStringLiteral("NAME"),
+                           .description = QStringLiteral("the incident's name")}},
+            .run = runIncidentNew,
+        },
+        {
+            .name = QStringLiteral("incident add"),
+            .description = QStringLiteral("Mark the inventory items ITEM... (their ItemID) as "
+                                          "lost or damaged in incident ID;\nall of them or, "
+                                          "when one does not exist, none."),
+            .arguments = {{.name = QStringLiteral("ID"),
+                           .description = QStringLiteral("the incident's identifier")},
+                          {.name = QStringLiteral("ITEM"),
+                           .description = QStringLiteral("an item's ItemID"),
+                           .repeated = true}},
+            .run = runIncidentAdd,
+        },
+        {
+            .name = QStringLiteral("incidents"),
+            .description = QStringLiteral("List the incidents, the latest first, with the number "
+                                          "of items marked in each (tab-separated)."),
+            .run = runIncidents,
+        },
+        {
+            .name = QStringLiteral("claim"),
+            .description = QStringLiteral(
+                "Write the claim list of incident ID (every item marked in it, with its prices, "
+                "papers\nand pictures) into the page file DV-RPT.HTM of the data folder (or "
+                "FILE) and print\nthe page's path; with --csv also the same rows as "
+                "comma-separated values."),
+            .options = {CliOption::value(QStringLiteral("output"), QStringLiteral("FILE"),
+                                         QStringLiteral("write the page to FILE instead")),
+                        CliOption::value(QStringLiteral("csv"), QStringLiteral("FILE"),
+                                         QStringLiteral("also write the rows to FILE (CSV)"))},
+            .arguments = {{.name = QStringLiteral("ID"),
+                           .description = QStringLiteral("the incident's identifier")}},
+            .run = runClaim,
+        },
+        {
+            .name = QStringLiteral("coverage"),
+            .description = QStringLiteral(
+                "Write the \"Coverage Check\" report (each item type's value against its "
+                "sub-limit, all\nitems against the contents limit) into the page file "
+                "DV-RPT.HTM of the data folder\n(or FILE) and print the page's path."),
+            .options = {CliOption::value(QStringLiteral("output"), QStringLiteral("FILE"),
+                                         QStringLiteral("write the page to FILE instead")),
+                        CliOption::flag(QStringLiteral("open"),
+                                        QStringLiteral("open the page in the web browser"))},
+            .run = runCoverage,
+        },
+        {
+            .name = QStringLiteral("coverage set"),
+            .description = QStringLiteral(
+                "Set the policy's sub-limit for item type TYPE to AMOUNT, or with --total its "
+                "contents\nlimit; the amount \"none\" removes a limit."),
+            .options = {CliOption::value(QStringLiteral("total"), QStringLiteral("AMOUNT"),
+                                         QStringLiteral("set the contents limit to AMOUNT"))},
+            .arguments = {{.name = QStringLiteral("TYPE"),
+                           .description = QStringLiteral("the item type"),
+                           .optional = true},
+                          {.name = QStringLiteral("AMOUNT"),
+                           .description = QStringLiteral("the type's sub-limit, such as 1500 or "
+                                                         "1,500.00"),
+                           .optional = true}},
+            .run = runCoverageSet,
+        },
     };
     return commands;
 }

@@ -40,7 +40,8 @@ struct CliOption {
 };
 
 // A positional argument of a command, named as the usage text shows it (FILE, NAME). Optional
-// arguments follow the required ones.
+// arguments follow the required ones. The last one may be repeatable (ITEM...): it takes every
+// remaining argument, at least one unless it is optional.
 struct CliArgument {
     QString name;
     QString description;
@@ -101,3 +102,10 @@ int runAttach(CliContext& context);
 int runAttachments(CliContext& context);
 int runAttachmentSave(CliContext& context);
 int runDetach(CliContext& context);
+int runWarranties(CliContext& context);
+int runIncidentNew(CliContext& context);
+int runIncidentAdd(CliContext& context);
+int runIncidents(CliContext& context);
+int runClaim(CliContext& context);
+int runCoverage(CliContext& context);
+int runCoverageSet(CliContext& context);

@@ -1,5 +1,6 @@
 // The Options window: what it shows for the stored settings, how its controls enable each
-// other, what OK writes (in its order) and that Cancel writes nothing.
+// other, what OK writes (in its order) and that Cancel writes nothing; the warranty reminder,
+// on by default.
 
 #include "GuiTest.h"
 
@@ -139,6 +140,26 @@ private slots:
         options.click("cmdOK");
         QCOMPARE(written(SettingKeys::RemindCompact, SettingKeys::CompactDays), QString("1|7"));
         QCOMPARE(written(SettingKeys::RemindBackup, SettingKeys::BackupDays), QString("0|1"));
+    }
+
+    void warrantyReminderIsOnUntilSwitchedOff() {
+        GuiTestEnvironment env;
+        {
+            Options options;
+            QVERIFY(options.check("chkWarranty")->isChecked());
+            QCOMPARE(child<QLabel>(&options.window, "lblWarranty")->text(), QString("30"));
+            QVERIFY(options.upDown("updWarranty")->isEnabled());
+            options.upDown("updWarranty")->findChild<QToolButton*>("btnUp")->click();
+            options.click("cmdOK");
+            QCOMPARE(written(SettingKeys::RemindWarranty, SettingKeys::WarrantyDays),
+                     QString("1|31"));
+        }
+        Options options;
+        QCOMPARE(options.upDown("updWarranty")->value(), 31);
+        options.check("chkWarranty")->click();
+        QVERIFY(!options.upDown("updWarranty")->isEnabled());
+        options.click("cmdOK");
+        QCOMPARE(Settings::text(SettingKeys::RemindWarranty), QString("0"));
     }
 };
 

@@ -27,6 +27,11 @@ inline constexpr SettingKey BackupDays{"Settings", "BackupDays"};
 inline constexpr SettingKey ViewBy{"Settings", "View By"};
 inline constexpr SettingKey LastCompact{"Dates", "LastCompact"};
 inline constexpr SettingKey LastBackup{"Dates", "LastBackup"};
+// The warranty reminder of start-up: "0"/"1" (on when missing), how many days ahead it looks
+// (30 when missing), and the day it last showed its list, since it shows it once a day at most.
+inline constexpr SettingKey RemindWarranty{"Settings", "RemindWarranty"};
+inline constexpr SettingKey WarrantyDays{"Settings", "WarrantyDays"};
+inline constexpr SettingKey LastWarrantyReminder{"Dates", "LastWarrantyReminder"};
 // Where the main window was left: its normal place and size in pixels (the inside of the
 // window, without the frame) and whether it was maximised ("0"/"1").
 inline constexpr SettingKey WindowLeft{"Window", "Left"};

@@ -44,6 +44,12 @@ QString table(const QString& name, const QStringList& definitions) {
         .arg(name, definitions.join(QStringLiteral(",\n    ")));
 }
 
+// A table that a later version added: created only where it is missing.
+QString addedTable(const QString& name, const QStringList& definitions) {
+    return table(name, definitions)
+        .replace(QLatin1String("CREATE TABLE "), QLatin1String("CREATE TABLE IF NOT EXISTS "));
+}
+
 } // namespace
 
 const QVector<Table>& requiredTables() {
@@ -71,7 +77,13 @@ const Table& attachmentTable() {
 }
 
 const QVector<Table>& optionalTables() {
-    static const QVector<Table> tables = {attachmentTable()};
+    static const QVector<Table> tables = {
+        attachmentTable(),
+        {QStringLiteral("tblIncident"), 5},
+        {QStringLiteral("tblIncidentItem"), 2},
+        {QStringLiteral("tblCoverage"), 2},
+        {QStringLiteral("tblCoverageLimit"), 2},
+    };
     return tables;
 }
 
@@ -93,6 +105,10 @@ const QStringList& copyOrder() {
         QStringLiteral("tblCollectionItem"),
         QStringLiteral("tblCollectionItemField"),
         QStringLiteral("tblAttachment"),
+        QStringLiteral("tblIncident"),
+        QStringLiteral("tblIncidentItem"),
+        QStringLiteral("tblCoverage"),
+        QStringLiteral("tblCoverageLimit"),
     };
     return order;
 }
@@ -103,6 +119,8 @@ QStringList memoColumns(const QString& tableName) {
     if (tableName == QLatin1String("tblItem") || tableName == QLatin1String("tblCollection") ||
         tableName == QLatin1String("tblCollectionItem"))
         return {QStringLiteral("CommentsTX")};
+    if (tableName == QLatin1String("tblIncident"))
+        return {QStringLiteral("NotesTX")};
     return {};
 }
 
@@ -183,6 +201,7 @@ QString createScript(bool addBackup) {
                      text(QStringLiteral("FieldValueTX"), 255, true, true),
                      QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (ItemID, FieldID)")});
     script += attachmentScript();
+    script += insuranceScript();
     if (addBackup)
         script += table(QStringLiteral("tblBackup"),
                         {date(QStringLiteral("BackupDT")),
@@ -216,6 +235,45 @@ QString attachmentScript() {
     script += QStringLiteral(
         "CREATE INDEX AttachmentItemKey ON tblAttachment (ItemID);\n"
         "CREATE INDEX AttachmentCollectionItemKey ON tblAttachment (CollectionItemID);\n");
+    return script;
+}
+
+QString insuranceScript() {
+    const QString counter =
+        QStringLiteral("INTEGER NOT NULL CONSTRAINT PrimaryKey PRIMARY KEY AUTOINCREMENT");
+    QString script;
+    script += addedTable(QStringLiteral("tblIncident"),
+                         {QStringLiteral("IncidentID ") + counter,
+                          text(QStringLiteral("IncidentNM"), 50, true, false),
+                          date(QStringLiteral("IncidentDT")) + QStringLiteral(" NOT NULL"),
+                          text(QStringLiteral("KindTX"), 40, false, true),
+                          memo(QStringLiteral("NotesTX"))});
+    // An item's deletion takes its place in an incident with it; the incident stays.
+    script +=
+        addedTable(QStringLiteral("tblIncidentItem"),
+                   {QStringLiteral("IncidentID LONG NOT NULL ") +
+                        cascade(QStringLiteral("Incident_Item"), QStringLiteral("tblIncident"),
+                                QStringLiteral("IncidentID")),
+                    QStringLiteral("ItemID LONG NOT NULL ") +
+                        cascade(QStringLiteral("Item_Incident"), QStringLiteral("tblItem"),
+                                QStringLiteral("ItemID")),
+                    QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (IncidentID, ItemID)")});
+    script +=
+        QStringLiteral("CREATE INDEX IF NOT EXISTS IncidentItemKey ON tblIncidentItem (ItemID);\n");
+    // The policy's contents limit: one row at most.
+    script += addedTable(QStringLiteral("tblCoverage"),
+                         {QStringLiteral("CoverageID INTEGER NOT NULL CONSTRAINT PrimaryKey "
+                                         "PRIMARY KEY CHECK (CoverageID = 1)"),
+                          amount(QStringLiteral("ContentsLimitAM")) +
+                              QStringLiteral(" CHECK (ContentsLimitAM >= 0)")});
+    // A renamed type keeps its sub-limit; a deleted one takes it along.
+    script += addedTable(
+        QStringLiteral("tblCoverageLimit"),
+        {text(QStringLiteral("TypeTX"), 40, true, false) + QLatin1Char(' ') +
+             cascade(QStringLiteral("CoverageLimit_Type"), QStringLiteral("tblType_Lkp"),
+                     QStringLiteral("TypeTX")),
+         amount(QStringLiteral("LimitAM")) + QStringLiteral(" NOT NULL CHECK (LimitAM >= 0)"),
+         QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (TypeTX)")});
     return script;
 }
 

@@ -46,5 +46,9 @@ QString attachmentScript();
 // databases made before it was (IF NOT EXISTS).
 inline constexpr const char* CollectionItemIndexName = "CollectionItemKey";
 QString collectionItemIndex();
+// The incidents with the items lost or damaged in them, and the insurance policy's limits (the
+// contents limit and the sub-limits per item type). Each statement creates only what is
+// missing, so the script also adds these tables to a database made before them.
+QString insuranceScript();
 
 } // namespace Schema

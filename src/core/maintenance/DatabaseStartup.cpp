@@ -5,6 +5,7 @@
 #include "data/DatabaseCheck.h"
 #include "data/DbError.h"
 #include "data/dvData.h"
+#include "insurance/InsuranceUpgrade.h"
 #include "maintenance/DatabaseFiles.h"
 #include "maintenance/StagedDatabase.h"
 #include "types/DateText.h"
@@ -23,6 +24,7 @@ DatabaseStartup::Result DatabaseStartup::open(dvData& data, const QString& file)
             return {Outcome::Failed, check.message()};
         dvData::UpdateDatabaseToVersion1_2(data.connString());
         dvData::AddAttachmentTable(data.connString());
+        InsuranceUpgrade::UpdateDatabase(data.connString());
         return {Outcome::Ready, QString()};
     } catch (const DbError& error) {
         return {

@@ -8,7 +8,7 @@ class dvData;
 // shows the answers, the command-line tool prints them.
 //
 //   open()     points the context at the file (creating and seeding a missing one), examines
-//              it, and runs the version step on a valid one. Only a file that is not a database
+//              it, and runs the upgrade steps on a valid one. Only a file that is not a database
 //              of ours comes back NotValid, for which the user may be offered a rebuild; a
 //              database that is in use, unreadable, damaged and so on comes back Failed with a
 //              message naming the cause, and nothing is changed.

@@ -5,6 +5,7 @@
 #include "reports/rptColNotUpdated.h"
 #include "reports/rptColSummary.h"
 #include "reports/rptColValueSummary.h"
+#include "reports/rptCoverageCheck.h"
 #include "reports/rptGeneral.h"
 #include "reports/rptInvCostSummary.h"
 #include "reports/rptInvDetailedList.h"
@@ -86,6 +87,15 @@ QList<ReportCatalogue::Report> inventoryReports() {
          [](rptGeneral& page, const dvData& data, const Request& request) {
              return rptInvProofOfOwnership::Generate(page, data, request.typeText,
                                                      request.locationText);
+         }},
+        {Kind::Inventory, QLatin1String(rptCoverageCheck::Title),
+         QStringLiteral("Compares what the items of each type are worth (replacement price, or "
+                        "purchase price where none is recorded) with the policy's sub-limits and "
+                        "its contents limit, and marks every type over its limit.  Limits are set "
+                        "under Tools, Coverage Check."),
+         Filter::None,
+         [](rptGeneral& page, const dvData& data, const Request&) {
+             return rptCoverageCheck::Generate(page, data);
          }},
     };
 }

@@ -23,6 +23,7 @@ inline constexpr QLatin1String EditDelete{"mnuEdit_Delete"};
 inline constexpr QLatin1String EditCopy{"mnuEdit_Copy"};
 inline constexpr QLatin1String EditCopyGrid{"mnuEdit_CopyGrid"};
 inline constexpr QLatin1String EditMoveLocation{"mnuEdit_MoveLocation"};
+inline constexpr QLatin1String EditIncident{"mnuEdit_Incident"};
 inline constexpr QLatin1String EditItemTypes{"mnuEdit_ItemTypes"};
 inline constexpr QLatin1String EditLocations{"mnuEdit_Locations"};
 
@@ -31,6 +32,9 @@ inline constexpr QLatin1String ToolsCollections{"mnuTools_Collections"};
 inline constexpr QLatin1String ToolsSearch{"mnuTools_Search"};
 inline constexpr QLatin1String ToolsReports{"mnuTools_Reports"};
 inline constexpr QLatin1String ToolsGraphs{"mnuTools_Graphs"};
+inline constexpr QLatin1String ToolsWarranties{"mnuTools_Warranties"};
+inline constexpr QLatin1String ToolsIncidents{"mnuTools_Incidents"};
+inline constexpr QLatin1String ToolsCoverage{"mnuTools_Coverage"};
 inline constexpr QLatin1String ToolsOptions{"mnuTools_Options"};
 
 inline constexpr QLatin1String HelpContents{"mnuHelp_Contents"};
@@ -41,12 +45,12 @@ inline constexpr QLatin1String HelpAbout{"mnuHelp_About"};
 
 // Every name above; a new menu item joins this list too.
 inline constexpr QLatin1String All[] = {
-    Test,           FileExport,       FileBackupRestore, FileBackup,    FileRestore,
-    FileCompact,    FileExit,         EditNew,           EditEdit,      EditDelete,
-    EditCopy,       EditCopyGrid,     EditMoveLocation,  EditItemTypes, EditLocations,
-    ToolsInventory, ToolsCollections, ToolsSearch,       ToolsReports,  ToolsGraphs,
-    ToolsOptions,   HelpContents,     HelpIndex,         HelpSearch,    HelpWebSite,
-    HelpAbout};
+    Test,          FileExport,      FileBackupRestore, FileBackup,    FileRestore,
+    FileCompact,   FileExit,        EditNew,           EditEdit,      EditDelete,
+    EditCopy,      EditCopyGrid,    EditMoveLocation,  EditIncident,  EditItemTypes,
+    EditLocations, ToolsInventory,  ToolsCollections,  ToolsSearch,   ToolsReports,
+    ToolsGraphs,   ToolsWarranties, ToolsIncidents,    ToolsCoverage, ToolsOptions,
+    HelpContents,  HelpIndex,       HelpSearch,        HelpWebSite,   HelpAbout};
 
 } // namespace MenuItem
 

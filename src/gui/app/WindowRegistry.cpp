@@ -5,6 +5,10 @@
 #include "windows/collections/frmCollections.h"
 #include "windows/export/frmExport.h"
 #include "windows/graphs/frmGraphs.h"
+#include "windows/insurance/frmCoverage.h"
+#include "windows/insurance/frmIncidentMark.h"
+#include "windows/insurance/frmIncidents.h"
+#include "windows/insurance/frmWarranties.h"
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmListUpdate.h"
 #include "windows/inventory/frmMoveLocation.h"
@@ -37,7 +41,8 @@ void registerWindows(frmMain& main) {
     // and modal windows under their menu item, for example
     //   main.registerCommand(MenuItem::FileCompact, modal<frmCompact>(main));
     // Start-up opens the "Inventory" tool window first; the compact and backup reminders run
-    // the MenuItem::FileCompact and MenuItem::FileBackup commands.
+    // the MenuItem::FileCompact and MenuItem::FileBackup commands, the warranty reminder the
+    // MenuItem::ToolsWarranties command.
     main.registerToolWindow(ToolbarButton::Inventory, [] { return new frmInventory; });
     main.registerToolWindow(ToolbarButton::Collections, [] { return new frmCollections; });
     main.registerToolWindow(ToolbarButton::Search, [] { return new frmSearch; });
@@ -56,4 +61,11 @@ void registerWindows(frmMain& main) {
     main.registerCommand(MenuItem::FileBackup, modal<frmBackup>(main));
     main.registerCommand(MenuItem::FileRestore, modal<frmRestore>(main));
     main.registerCommand(MenuItem::FileCompact, modal<frmCompact>(main));
+    main.registerCommand(MenuItem::ToolsWarranties, modal<frmWarranties>(main));
+    main.registerCommand(MenuItem::ToolsIncidents, modal<frmIncidents>(main));
+    main.registerCommand(MenuItem::ToolsCoverage, modal<frmCoverage>(main));
+    main.registerCommand(MenuItem::EditIncident,
+                         modal<frmIncidentMark>(main, [&main](frmIncidentMark& dialog) {
+                             dialog.setItemIDs(frmIncidentMark::selectedInventoryItems(main));
+                         }));
 }

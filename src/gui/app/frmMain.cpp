@@ -18,6 +18,7 @@
 #include "data/DataChanges.h"
 #include "data/DbError.h"
 #include "dialogs/MessageBoxes.h"
+#include "insurance/WarrantyReminder.h"
 #include "maintenance/DatabaseStartup.h"
 #include "maintenance/Reminder.h"
 #include "types/DateText.h"
@@ -88,8 +89,9 @@ bool isToolWindowKey(const QString& key) {
 
 // Commands whose windows are added later; each stays disabled until its command is registered.
 constexpr QLatin1String WaitingCommands[] = {
-    MenuItem::FileExport,  MenuItem::FileBackup,    MenuItem::FileRestore,
-    MenuItem::FileCompact, MenuItem::EditItemTypes, MenuItem::EditLocations,
+    MenuItem::FileExport,      MenuItem::FileBackup,     MenuItem::FileRestore,
+    MenuItem::FileCompact,     MenuItem::EditItemTypes,  MenuItem::EditLocations,
+    MenuItem::ToolsWarranties, MenuItem::ToolsIncidents, MenuItem::ToolsCoverage,
 };
 
 bool isWaitingCommand(const QString& name) {
@@ -99,8 +101,8 @@ bool isWaitingCommand(const QString& name) {
 
 // The commands a tool window switches on when they apply to it; without one they are off.
 constexpr QLatin1String ToolWindowMenuItems[] = {
-    MenuItem::EditNew,  MenuItem::EditEdit,     MenuItem::EditDelete,
-    MenuItem::EditCopy, MenuItem::EditCopyGrid, MenuItem::EditMoveLocation,
+    MenuItem::EditNew,      MenuItem::EditEdit,         MenuItem::EditDelete,   MenuItem::EditCopy,
+    MenuItem::EditCopyGrid, MenuItem::EditMoveLocation, MenuItem::EditIncident,
 };
 constexpr QLatin1String ToolWindowButtons[] = {ToolbarButton::CopyItem, ToolbarButton::CopyGrid,
                                                ToolbarButton::MoveLocation};
@@ -245,6 +247,7 @@ std::optional<int> frmMain::MDIForm_Load() {
 
     remind("compact");
     remind("backup");
+    remindWarranties();
     return std::nullopt;
 }
 
@@ -269,6 +272,21 @@ void frmMain::remind(const char* what) {
         kind == Reminder::Kind::Compact ? MenuItem::FileCompact : MenuItem::FileBackup;
     if (answer == QMessageBox::Yes && hasCommand(command))
         runMenuCommand(command);
+}
+
+void frmMain::remindWarranties() {
+    if (!hasCommand(MenuItem::ToolsWarranties) || !WarrantyReminder::isDue())
+        return;
+    bool expiring = false;
+    RunCommand(this, [&] {
+        expiring = !WarrantyReminder::expiring(*gData, WarrantyReminder::days()).isEmpty();
+    });
+    if (!expiring)
+        return;
+    // Noted before the window opens, so that a second start the same day stays quiet even
+    // when this one ends with the window open.
+    WarrantyReminder::noteShown();
+    runMenuCommand(MenuItem::ToolsWarranties);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -341,6 +359,7 @@ void frmMain::createMenus() {
     item(edit, EditCopyGrid, QStringLiteral("Copy &Grid"), QKeySequence(Qt::CTRL | Qt::Key_G));
     item(edit, EditMoveLocation, QStringLiteral("&Move Location..."),
          QKeySequence(Qt::CTRL | Qt::Key_M));
+    item(edit, EditIncident, QStringLiteral("Add to I&ncident..."));
     separator(edit, "mnuEdit_Sep2");
     item(edit, EditItemTypes, QStringLiteral("&Item Types..."));
     item(edit, EditLocations, QStringLiteral("&Locations..."));
@@ -354,6 +373,10 @@ void frmMain::createMenus() {
     item(tools, ToolsReports, QStringLiteral("&Reports..."));
     item(tools, ToolsGraphs, QStringLiteral("&Graphs..."));
     separator(tools, "mnuTools_Sep3");
+    item(tools, ToolsWarranties, QStringLiteral("&Warranties..."));
+    item(tools, ToolsIncidents, QStringLiteral("I&ncidents and Claims..."));
+    item(tools, ToolsCoverage, QStringLiteral("Co&verage Check..."));
+    separator(tools, "mnuTools_Sep4");
     item(tools, ToolsOptions, QStringLiteral("&Options..."));
 
     QMenu* help = menu("mnuHelp", QStringLiteral("&Help"));

@@ -121,6 +121,8 @@ private:
     // Start-up steps that ask the user.
     bool rebuildDatabase(int& exitCode);
     void remind(const char* what);
+    // The warranties that run out soon, listed once a day.
+    void remindWarranties();
 
     void menuCommand(const QString& name);
     void forwardItemCommand(const QString& name);

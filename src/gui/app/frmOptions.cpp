@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "dialogs/MessageBoxes.h"
+#include "insurance/WarrantyReminder.h"
 #include "widgets/NamedWidgets.h"
 #include "widgets/UpDown.h"
 
@@ -135,6 +136,37 @@ frmOptions::frmOptions(QWidget* parent)
     remindersLayout->setRowStretch(2, 1);
     m_sstOptions->addTab(reminders, QStringLiteral("Reminders"));
 
+    // Warranties
+    auto* warranties = new QWidget(m_sstOptions);
+    auto* warrantiesLayout = new QGridLayout(warranties);
+    m_chkWarranty = checkBox("chkWarranty",
+                             QStringLiteral("At start-up, list the warranties that run out within"),
+                             warranties);
+    m_updWarranty = control<UpDown>("updWarranty", warranties);
+    m_updWarranty->setRange(1, WarrantyReminder::MaxDays);
+    QLabel* warrantyDays = label("lblWarranty", QString(), warranties);
+    warrantyDays->setFrameShape(QFrame::Panel);
+    warrantyDays->setFrameShadow(QFrame::Sunken);
+    warrantyDays->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    warrantyDays->setMinimumWidth(
+        warrantyDays->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    m_updWarranty->setBuddy(warrantyDays);
+    warrantiesLayout->addWidget(m_chkWarranty, 0, 0);
+    warrantiesLayout->addWidget(warrantyDays, 0, 1);
+    warrantiesLayout->addWidget(m_updWarranty, 0, 2);
+    warrantiesLayout->addWidget(label("hdgWarranty", QStringLiteral("days"), warranties), 0, 3);
+    QLabel* note =
+        label("lblWarrantyNote",
+              QStringLiteral("The list shows once a day at most, after the compact and backup "
+                             "reminders, and only when a warranty runs out in that time."),
+              warranties);
+    note->setWordWrap(true);
+    warrantiesLayout->addWidget(note, 1, 0, 1, 5);
+    warrantiesLayout->setColumnStretch(4, 1);
+    warrantiesLayout->setRowStretch(2, 1);
+    connect(m_chkWarranty, &QCheckBox::toggled, m_updWarranty, &UpDown::setEnabled);
+    m_sstOptions->addTab(warranties, QStringLiteral("Warranties"));
+
     const NamedWidgets::OkCancel buttons = NamedWidgets::okCancelRow(this);
     connect(buttons.ok, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(buttons.cancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
@@ -176,6 +208,10 @@ void frmOptions::Form_Load() {
     m_updCompact->setEnabled(m_chkCompact->isChecked());
     m_updBackup->setValue(Settings::integer(SettingKeys::BackupDays, 1));
     m_updBackup->setEnabled(m_chkBackup->isChecked());
+    // The warranty reminder is on until the user turns it off.
+    m_chkWarranty->setChecked(Settings::integer(SettingKeys::RemindWarranty, 1) == 1);
+    m_updWarranty->setValue(qBound(1, WarrantyReminder::days(), WarrantyReminder::MaxDays));
+    m_updWarranty->setEnabled(m_chkWarranty->isChecked());
 
     m_sstOptions->setCurrentIndex(0);
 }
@@ -226,6 +262,8 @@ void frmOptions::cmdOK_Click() {
     Settings::setText(SettingKeys::RemindBackup, flag(m_chkBackup));
     Settings::setInteger(SettingKeys::CompactDays, m_updCompact->value());
     Settings::setInteger(SettingKeys::BackupDays, m_updBackup->value());
+    Settings::setText(SettingKeys::RemindWarranty, flag(m_chkWarranty));
+    Settings::setInteger(SettingKeys::WarrantyDays, m_updWarranty->value());
     accept();
 }
 

@@ -11,7 +11,8 @@ class QTabWidget;
 class UpDown;
 
 // The Options window: which item fields are required, how an empty replacement price is filled
-// in, whether prices are rounded, and the compact and backup reminders. It reads the settings
+// in, whether prices are rounded, the compact and backup reminders, and the reminder of
+// warranties that run out soon. It reads the settings
 // store when it opens and writes only on OK.
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -39,4 +40,6 @@ private:
     UpDown* m_updCompact;
     QCheckBox* m_chkBackup;
     UpDown* m_updBackup;
+    QCheckBox* m_chkWarranty;
+    UpDown* m_updWarranty;
 };

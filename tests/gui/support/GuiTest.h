@@ -124,7 +124,8 @@ template <class T> T* child(const QObject* parent, const QString& name) {
 }
 
 // The application started on a test's own data folder, with every box scripted. `seed` writes
-// to the database before start-up; `prepare` sees the main window before it loads.
+// to the database before start-up; `prepare` sees the main window before it loads. The
+// start-up warranty list is switched off (`prepare` may switch it on).
 struct GuiApp {
     GuiTestEnvironment env;
     ScriptedPrompts prompts;

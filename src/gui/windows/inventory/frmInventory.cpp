@@ -14,10 +14,12 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +66,8 @@ frmInventory::frmInventory(QWidget* parent)
     m_cmdDelete = button("cmdDelete", QStringLiteral("&Delete Item"), m_picToolbar);
     m_cmdEdit->setEnabled(false);
     m_cmdDelete->setEnabled(false);
+    // Several items can be marked in an incident at once.
+    m_lvwItems->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QFont bold = m_hdgGrid->font();
     bold.setBold(true);
     m_hdgGrid->setFont(bold);
@@ -238,6 +242,21 @@ std::optional<qint64> frmInventory::selectedItemID() const {
     return ok ? std::optional<qint64>(id) : std::nullopt;
 }
 
+QList<qint64> frmInventory::selectedItemIDs() const {
+    QList<int> rows;
+    for (const QModelIndex& index : m_lvwItems->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QList<qint64> ids;
+    for (const int row : std::as_const(rows)) {
+        bool ok = false;
+        const qint64 id = m_lvwItems->itemText(row).toLongLong(&ok);
+        if (ok)
+            ids.append(id);
+    }
+    return ids;
+}
+
 void frmInventory::setItemCommandsEnabled(bool enabled) {
     m_cmdEdit->setEnabled(enabled);
     m_cmdDelete->setEnabled(enabled);
@@ -253,8 +272,12 @@ void frmInventory::endItemCommand() {
 }
 
 void frmInventory::lvwItems_SelectionChanged(int row) {
-    // Edit and Delete stay off for the placeholder row; it can still be copied.
-    setItemCommandsEnabled(row >= 0 && selectedItemID().has_value());
+    // Edit and Delete act on one item, and stay off for the placeholder row, which can still be
+    // copied; marking items in an incident takes any number of them.
+    const QList<qint64> items = selectedItemIDs();
+    setItemCommandsEnabled(row >= 0 && selectedItemID().has_value() &&
+                           m_lvwItems->selectionModel()->selectedRows().size() == 1);
+    mainWindow().setMenuItemEnabled(MenuItem::EditIncident, !items.isEmpty());
     mainWindow().setMenuItemEnabled(MenuItem::EditCopy, row >= 0);
     mainWindow().setToolbarButtonEnabled(ToolbarButton::CopyItem, row >= 0);
 }

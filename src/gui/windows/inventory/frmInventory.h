@@ -12,8 +12,9 @@ class QPushButton;
 
 // The Home Inventory window: on the left the view ("Item Type", "Location", "Manufacturer",
 // "Purchase Date") and its values, taken from the items themselves; on the right the items of
-// the chosen value. From here the user adds, edits and deletes items; the Edit menu reaches the
-// same commands while this window is on display. Changes made elsewhere (list maintenance,
+// the chosen value. From here the user adds, edits and deletes items (one selected row at a
+// time) and marks the selected items as lost or damaged in an incident; the Edit menu reaches
+// the same commands while this window is on display. Changes made elsewhere (list maintenance,
 // moving items) reach it through DataChanges.
 class frmInventory : public ListPanelWindow {
     Q_OBJECT
@@ -35,6 +36,9 @@ public:
 
     // The view chosen ("Item Type", "Location", ...).
     QString viewByText() const;
+    // The ItemIDs of the selected rows (the user may select several for the Edit menu's Add to
+    // Incident command), top to bottom as shown.
+    QList<qint64> selectedItemIDs() const;
 
 protected:
     void layoutPanel(int width, int height) override;
