@@ -42,6 +42,9 @@ public:
     const BenchTable& table() const { return m_table; }
 
 private:
+    // The photos kept with the item whose editor is timed.
+    static constexpr int PhotoCount = 50;
+
     using Action = std::function<qint64()>; // runs the operation once; returns the rows
     using Baseline = std::function<void()>;
     // The baseline run in turns with the operation; it is given the statements the operation
@@ -78,6 +81,7 @@ private:
     void maintenance();
     void startup();
     void commandLine();
+    void photoEditor();
 
     QString databaseFile() const;
     QString scratch(const QString& name) const;
