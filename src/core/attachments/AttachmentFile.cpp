@@ -78,3 +78,11 @@ QString AttachmentFile::pictureType(const QByteArray& picture) {
     const QString type = QMimeDatabase().mimeTypeForData(picture).name();
     return type.startsWith(QLatin1String("image/")) ? type : QString();
 }
+
+QString AttachmentFile::dataUrl(const QByteArray& picture) {
+    const QString type = pictureType(picture);
+    if (type.isEmpty())
+        return {};
+    return QStringLiteral("data:") + type + QStringLiteral(";base64,") +
+           QString::fromLatin1(picture.toBase64());
+}

@@ -35,4 +35,7 @@ struct AttachmentFile {
     static QString safeFileName(const QString& fileName);
     // The media type of a picture's bytes (a thumbnail's), or "" when they are no picture.
     static QString pictureType(const QByteArray& picture);
+    // The picture as a self-contained "data:" URL for a page's <img>, or "" when it is no
+    // picture.
+    static QString dataUrl(const QByteArray& picture);
 };

@@ -24,20 +24,13 @@ QDate dateOf(const Recordset& rows, int r, const char* column) {
     return value.typeId() == QMetaType::QDateTime ? value.toDateTime().date() : value.toDate();
 }
 
-QString dataUrl(const QByteArray& picture) {
-    const QString type = AttachmentFile::pictureType(picture);
-    if (type.isEmpty())
-        return {};
-    return QStringLiteral("data:") + type + QStringLiteral(";base64,") +
-           QString::fromLatin1(picture.toBase64());
-}
-
 QList<Claim::Attachment> attachmentsOf(const dvData& data, qint64 itemID) {
     const Recordset files = data.Attachment().List(AttachmentOwner::inventoryItem(itemID), true);
     QList<Claim::Attachment> attachments;
     for (int r = 0; r < files.rowCount(); ++r)
-        attachments.append({textOf(files, r, "FileNM"), textOf(files, r, "CaptionTX"),
-                            dataUrl(files.value(r, QStringLiteral("ThumbnailBL")).toByteArray())});
+        attachments.append(
+            {textOf(files, r, "FileNM"), textOf(files, r, "CaptionTX"),
+             AttachmentFile::dataUrl(files.value(r, QStringLiteral("ThumbnailBL")).toByteArray())});
     return attachments;
 }
 

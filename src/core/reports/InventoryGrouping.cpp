@@ -45,6 +45,22 @@ InventoryGrouping InventoryGrouping::byTypeOrLocation(const invItem& items, cons
     return {byLocation, items.List(QString(), QString(), byLocation + within)};
 }
 
+Recordset InventoryGrouping::selectedItems(rptGeneral& page, const invItem& items,
+                                           const QString& type, const QString& location) {
+    const QString order = QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX, ItemID");
+    if (isFilter(type)) {
+        page.write(QStringLiteral("<h3>Selected Type: ") + rptGeneral::html(type) +
+                   QStringLiteral("</h3>"));
+        return items.List(QString(), type, order);
+    }
+    if (isFilter(location)) {
+        page.write(QStringLiteral("<h3>Selected Location: ") + rptGeneral::html(location) +
+                   QStringLiteral("</h3>"));
+        return items.List(location, QString(), order);
+    }
+    return items.List(QString(), QString(), order);
+}
+
 InventoryGrouping InventoryGrouping::byPurchaseLocation(const invItem& items, const QString& type,
                                                         const QString& location) {
     const QString column = QStringLiteral("PurchaseLocationTX");

@@ -7,6 +7,7 @@
 #include <optional>
 
 class invItem;
+class rptGeneral;
 
 // How the grouped inventory reports choose and group their rows, and the group they are in
 // while the rows are written.
@@ -31,6 +32,12 @@ public:
     // filter, the type filter first, then the location filter.
     static InventoryGrouping byPurchaseLocation(const invItem& items, const QString& type,
                                                 const QString& location);
+
+    // The rows of the item-by-item listings (detailed listing, proof of ownership): the type
+    // filter's items, else the location filter's, else every item, by manufacturer, name, model
+    // and ItemID. Writes the "Selected Type:" or "Selected Location:" heading of the filter used.
+    static Recordset selectedItems(rptGeneral& page, const invItem& items, const QString& type,
+                                   const QString& location);
 
     const Recordset& rows() const { return m_rows; }
     // Goes through the rows in order: a row for which takesPart (when given) is false is passed

@@ -111,21 +111,9 @@ void writeItem(rptGeneral& page, const Recordset& rows, int row) {
 
 QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                  const QString& location) {
-    const invItem& items = data.Inventory().Item();
-    const QString order = QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX, ItemID");
     page.StartReport(QStringLiteral("Detailed Inventory Listing"));
-    Recordset rows;
-    if (InventoryGrouping::isFilter(type)) {
-        page.write(QStringLiteral("<h3>Selected Type: ") + rptGeneral::html(type) +
-                   QStringLiteral("</h3>"));
-        rows = items.List(QString(), type, order);
-    } else if (InventoryGrouping::isFilter(location)) {
-        page.write(QStringLiteral("<h3>Selected Location: ") + rptGeneral::html(location) +
-                   QStringLiteral("</h3>"));
-        rows = items.List(location, QString(), order);
-    } else {
-        rows = items.List(QString(), QString(), order);
-    }
+    const Recordset rows =
+        InventoryGrouping::selectedItems(page, data.Inventory().Item(), type, location);
     for (int row = 0; row < rows.rowCount(); ++row)
         writeItem(page, rows, row);
     return page.EndReport();

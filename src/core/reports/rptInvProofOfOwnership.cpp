@@ -21,15 +21,12 @@ QString fileEntry(const Recordset& files, int row) {
     const auto value = [&](const char* column) { return files.value(row, QLatin1String(column)); };
     const QString name = rptGeneral::html(value("FileNM").toString());
     const QString caption = rptGeneral::html(value("CaptionTX").toString());
-    const QByteArray thumbnail = value("ThumbnailBL").toByteArray();
-    const QString pictureType = AttachmentFile::pictureType(thumbnail);
-    if (!pictureType.isEmpty())
-        return QStringLiteral(
-                   "<div style=\"display:inline-block; margin:4px; "
-                   "text-align:center; vertical-align:top\"><img src=\"data:%1;base64,%2\" "
-                   "alt=\"%3\"><br>%4</div>")
-            .arg(pictureType, QString::fromLatin1(thumbnail.toBase64()), name,
-                 caption.isEmpty() ? name : caption);
+    const QString picture = AttachmentFile::dataUrl(value("ThumbnailBL").toByteArray());
+    if (!picture.isEmpty())
+        return QStringLiteral("<div style=\"display:inline-block; margin:4px; "
+                              "text-align:center; vertical-align:top\"><img src=\"%1\" "
+                              "alt=\"%2\"><br>%3</div>")
+            .arg(picture, name, caption.isEmpty() ? name : caption);
     QString text = name;
     if (!caption.isEmpty())
         text += QStringLiteral(" (") + caption + QStringLiteral(")");
@@ -84,21 +81,9 @@ void writeItem(rptGeneral& page, const dvData& data, const Recordset& rows, int 
 
 QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                  const QString& location) {
-    const invItem& items = data.Inventory().Item();
-    const QString order = QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX, ItemID");
     page.StartReport(QStringLiteral("Proof of Ownership"));
-    Recordset rows;
-    if (InventoryGrouping::isFilter(type)) {
-        page.write(QStringLiteral("<h3>Selected Type: ") + rptGeneral::html(type) +
-                   QStringLiteral("</h3>"));
-        rows = items.List(QString(), type, order);
-    } else if (InventoryGrouping::isFilter(location)) {
-        page.write(QStringLiteral("<h3>Selected Location: ") + rptGeneral::html(location) +
-                   QStringLiteral("</h3>"));
-        rows = items.List(location, QString(), order);
-    } else {
-        rows = items.List(QString(), QString(), order);
-    }
+    const Recordset rows =
+        InventoryGrouping::selectedItems(page, data.Inventory().Item(), type, location);
     for (int row = 0; row < rows.rowCount(); ++row)
         writeItem(page, data, rows, row);
     return page.EndReport();
