@@ -181,21 +181,36 @@ void BenchRun::add(BenchTable::Row row) {
 
 void BenchRun::runAll(const std::function<void(const QString&)>& progress) {
     m_progress = progress;
+    const auto wanted = [this](const char* group) {
+        return m_settings.only.isEmpty() || m_settings.only.contains(QLatin1String(group));
+    };
     startWindows();
+    // The grid's statements are the start-up's baseline, so the listings always run.
     inventoryListings();
-    inventoryGrid();
-    moveWindow();
-    collectionGrids();
-    search();
-    reports();
-    graphs();
-    exports();
+    if (wanted("grid"))
+        inventoryGrid();
+    if (wanted("move"))
+        moveWindow();
+    if (wanted("collections"))
+        collectionGrids();
+    if (wanted("search"))
+        search();
+    if (wanted("reports"))
+        reports();
+    if (wanted("graphs"))
+        graphs();
+    if (wanted("exports"))
+        exports();
     m_main.reset();
     gData.reset();
-    maintenance();
-    startup();
-    commandLine();
-    photoEditor();
+    if (wanted("maintenance"))
+        maintenance();
+    if (wanted("startup"))
+        startup();
+    if (wanted("cli"))
+        commandLine();
+    if (wanted("photos"))
+        photoEditor();
 }
 
 // ---------------------------------------------------------------------------------------------

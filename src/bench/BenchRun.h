@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 #include <memory>
@@ -32,6 +33,10 @@ public:
         QString cliProgram;
         QString benchProgram;
         QString measureProgram;
+        // The groups of operations to run (grid, move, collections, search, reports, graphs,
+        // exports, maintenance, startup, cli, photos); all when empty. The inventory listings
+        // always run.
+        QStringList only;
     };
 
     explicit BenchRun(Settings settings);
