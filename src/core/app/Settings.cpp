@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include <QHash>
 #include <QSettings>
 #include <cmath>
 #include <limits>
@@ -13,11 +14,20 @@ QSettings store() {
                      QLatin1String(Settings::ApplicationName));
 }
 
-// The store a Settings::Held keeps open for this thread, or none.
+// The store a Settings::Held keeps open for this thread, or none, and the values read from it
+// meanwhile (a report asks for the same flag once per amount). A write forgets them.
 thread_local std::unique_ptr<QSettings> held;
+thread_local QHash<QString, QVariant> heldValues;
 
 QVariant read(const QString& key) {
-    return held ? held->value(key) : store().value(key);
+    if (!held)
+        return store().value(key);
+    const auto known = heldValues.constFind(key);
+    if (known != heldValues.cend())
+        return *known;
+    const QVariant value = held->value(key);
+    heldValues.insert(key, value);
+    return value;
 }
 
 QString path(SettingKey key) {
@@ -58,6 +68,7 @@ bool contains(SettingKey key) {
 }
 
 void setText(SettingKey key, const QString& value) {
+    heldValues.clear();
     QSettings settings = store();
     settings.setValue(path(key), value);
     settings.sync();
@@ -85,8 +96,10 @@ Held::Held() {
 }
 
 Held::~Held() {
-    if (m_outermost)
-        held.reset();
+    if (!m_outermost)
+        return;
+    held.reset();
+    heldValues.clear();
 }
 
 } // namespace Settings

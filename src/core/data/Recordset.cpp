@@ -7,8 +7,11 @@ Recordset::Recordset(QStringList columnNames, QVector<QVariantList> rows)
     , m_rows(std::move(rows)) {}
 
 int Recordset::columnIndex(const QString& name) const {
+    // Names of another length never match (case is folded character by character), and
+    // skipping them cheaply matters: a report asks for its columns by name in every row.
     for (int i = 0; i < m_columns.size(); ++i) {
-        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
+        if (m_columns[i].size() == name.size() &&
+            m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;

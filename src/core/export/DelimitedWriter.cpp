@@ -2,14 +2,17 @@
 
 #include "app/General.h"
 
+#include <algorithm>
+
 DelimitedWriter::DelimitedWriter(QIODevice& device, QChar separator)
     : ExportWriter(device)
     , m_separator(separator) {}
 
 QString DelimitedWriter::field(const QString& text, QChar separator) {
-    const bool needsQuotes = text.contains(separator) || text.contains(QLatin1Char('"')) ||
-                             text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-    if (!needsQuotes)
+    const auto special = [separator](QChar c) {
+        return c == separator || c == u'"' || c == u'\n' || c == u'\r';
+    };
+    if (std::none_of(text.cbegin(), text.cend(), special))
         return text;
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
@@ -25,11 +28,17 @@ void DelimitedWriter::writeHeader(const QVector<RowCursor::Column>& columns) {
 }
 
 void DelimitedWriter::writeRow(const QVariantList& values) {
-    QStringList texts;
-    texts.reserve(values.size());
-    for (const QVariant& value : values)
-        texts.append(General::ValueText(value));
-    writeLine(texts);
+    m_line.resize(0);
+    for (const QVariant& value : values) {
+        const int type = value.typeId();
+        m_line += field(type == QMetaType::QDate || type == QMetaType::QDateTime
+                            ? m_dates.displayText(value)
+                            : General::ValueText(value),
+                        m_separator);
+        m_line += m_separator;
+    }
+    m_line += QLatin1String("\r\n");
+    put(m_line.toUtf8());
 }
 
 void DelimitedWriter::writeLine(const QStringList& texts) {

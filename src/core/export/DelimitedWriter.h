@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ExportWriter.h"
+#include "types/DateTextCache.h"
 
 #include <QChar>
 #include <QString>
@@ -27,4 +28,7 @@ private:
     void writeLine(const QStringList& texts);
 
     QChar m_separator;
+    // The line being written, kept to reuse its memory from row to row.
+    QString m_line;
+    DateTextCache m_dates;
 };

@@ -13,6 +13,9 @@ const QString NsDatatype = QStringLiteral("uuid:C2F41010-65B3-11d1-A29F-00AA00C1
 const QString NsRowset = QStringLiteral("urn:schemas-microsoft-com:rowset");
 const QString NsRow = QStringLiteral("#RowsetSchema");
 
+// Enough dates for a large household's purchases; beyond it the memory starts again.
+constexpr qsizetype MaxDateTexts = 100000;
+
 // The width a TEXT(n) column declares; 0 for a text without a limit.
 int declaredWidth(const QString& declaredType) {
     static const QRegularExpression width(QStringLiteral("\\(\\s*(\\d+)\\s*\\)"));
@@ -178,8 +181,27 @@ void RowsetXmlWriter::writeDatatype(const RowCursor::Column& column) {
 void RowsetXmlWriter::writeRow(const QVariantList& values) {
     m_xml.writeEmptyElement(NsRow, QStringLiteral("row"));
     for (int i = 0; i < values.size() && i < m_attributeNames.size(); ++i) {
-        if (!values[i].isNull())
-            m_xml.writeAttribute(m_attributeNames[i], valueText(values[i]));
+        const QVariant& value = values[i];
+        if (value.isNull())
+            continue;
+        // A date, or a date and time at midnight, has the text of its day.
+        QDate day;
+        if (value.typeId() == QMetaType::QDate)
+            day = value.toDate();
+        else if (value.typeId() == QMetaType::QDateTime && value.toDateTime().isValid() &&
+                 value.toDateTime().time() == QTime(0, 0))
+            day = value.toDateTime().date();
+        if (!day.isValid()) {
+            m_xml.writeAttribute(m_attributeNames[i], valueText(value));
+            continue;
+        }
+        auto known = m_dateTexts.constFind(day);
+        if (known == m_dateTexts.cend()) {
+            if (m_dateTexts.size() >= MaxDateTexts)
+                m_dateTexts.clear();
+            known = m_dateTexts.insert(day, valueText(value));
+        }
+        m_xml.writeAttribute(m_attributeNames[i], *known);
     }
     checkDevice();
 }

@@ -2,6 +2,8 @@
 
 #include "export/ExportWriter.h"
 
+#include <QDate>
+#include <QHash>
 #include <QStringList>
 #include <QXmlStreamWriter>
 
@@ -34,4 +36,7 @@ private:
 
     QXmlStreamWriter m_xml;
     QStringList m_attributeNames;
+    // The texts of the dates written so far: an export repeats the same dates many times, and
+    // formatting one costs far more than finding it again.
+    QHash<QDate, QString> m_dateTexts;
 };

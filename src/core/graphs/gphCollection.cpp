@@ -30,8 +30,8 @@ Graph PriceSummary(const dvData& data, const QString& priceColumn) {
     const QStringList labels = collectionNames(data);
     QVariantList values;
     for (const QString& collection : labels) {
-        const Recordset items = data.Collection().Item().List(collection, QStringLiteral("ItemNM"));
-        values.append(ChartNumber::sumOfAmounts(items.columnValues(priceColumn)));
+        values.append(ChartNumber::sumOfAmounts(
+            data.Collection().Item().ListColumn(collection, priceColumn)));
     }
     return gphGeneral::CaptionedChart(values, labels,
                                       QStringLiteral("Collection ") +

@@ -37,9 +37,9 @@ Graph priceBy(const dvData& data, const QString& column, const QString& priceCol
     const QStringList labels = labelsOf(data, column);
     QVariantList values;
     for (const QString& label : labels) {
-        const Recordset rows =
-            column == TypeColumn ? items.List(QString(), label) : items.List(label, QString());
-        values.append(ChartNumber::sumOfAmounts(rows.columnValues(priceColumn)));
+        values.append(ChartNumber::sumOfAmounts(
+            column == TypeColumn ? items.ListColumn(QString(), label, priceColumn)
+                                 : items.ListColumn(label, QString(), priceColumn)));
     }
     return gphGeneral::CaptionedChart(values, labels, caption);
 }

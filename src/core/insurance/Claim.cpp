@@ -8,6 +8,8 @@
 #include "insurance/IncidentStore.h"
 #include "records/Attachment.h"
 
+#include <QHash>
+
 namespace {
 
 QString textOf(const Recordset& rows, int r, const char* column) {
@@ -24,11 +26,13 @@ QDate dateOf(const Recordset& rows, int r, const char* column) {
     return value.typeId() == QMetaType::QDateTime ? value.toDateTime().date() : value.toDate();
 }
 
-QList<Claim::Attachment> attachmentsOf(const dvData& data, qint64 itemID) {
-    const Recordset files = data.Attachment().List(AttachmentOwner::inventoryItem(itemID), true);
-    QList<Claim::Attachment> attachments;
+// Each item's files, read for all the claim's items at once.
+QHash<qint64, QList<Claim::Attachment>> attachmentsOf(const dvData& data,
+                                                      const QList<qint64>& itemIDs) {
+    const Recordset files = data.Attachment().ListInventory(itemIDs);
+    QHash<qint64, QList<Claim::Attachment>> attachments;
     for (int r = 0; r < files.rowCount(); ++r)
-        attachments.append(
+        attachments[files.value(r, QStringLiteral("ItemID")).toLongLong()].append(
             {textOf(files, r, "FileNM"), textOf(files, r, "CaptionTX"),
              AttachmentFile::dataUrl(files.value(r, QStringLiteral("ThumbnailBL")).toByteArray())});
     return attachments;
@@ -63,9 +67,14 @@ Claim Claim::load(const dvData& data, qint64 incidentID) {
         item.appraisalPrice = amountOf(rows, r, "AppraisalPriceAM");
         item.receipt = rows.value(r, QStringLiteral("ReceiptCD")).toBool();
         item.manuals = rows.value(r, QStringLiteral("ManualsCD")).toBool();
-        item.attachments = attachmentsOf(data, item.itemID);
         claim.items.append(item);
     }
+    QList<qint64> itemIDs;
+    for (const Item& item : std::as_const(claim.items))
+        itemIDs.append(item.itemID);
+    const auto attachments = attachmentsOf(data, itemIDs);
+    for (Item& item : claim.items)
+        item.attachments = attachments.value(item.itemID);
     return claim;
 }
 

@@ -7,6 +7,17 @@
 
 namespace {
 
+// The columns of tblCollectionItem, the only names a caller may sort or read by.
+const QStringList& itemColumns() {
+    static const QStringList columns = {
+        QStringLiteral("ItemID"),           QStringLiteral("ItemNM"),
+        QStringLiteral("CollectionNM"),     QStringLiteral("PurchasePriceAM"),
+        QStringLiteral("AppraisalPriceAM"), QStringLiteral("ReplacePriceAM"),
+        QStringLiteral("CommentsTX"),       QStringLiteral("LastChangeDT"),
+    };
+    return columns;
+}
+
 // One join per field, each through the (ItemID, FieldID) key of the value table, so that a
 // field's value is found by key for every item. CROSS JOIN keeps the item table as the outer
 // loop: otherwise a condition on a field may lead the engine to walk the whole value table of
@@ -60,16 +71,28 @@ Recordset colItem::MainGrid(const QString& collection, int roundPrices) const {
 }
 
 Recordset colItem::List(const QString& collection, const QString& orderBy) const {
-    static const QStringList itemColumns = {
-        QStringLiteral("ItemID"),           QStringLiteral("ItemNM"),
-        QStringLiteral("CollectionNM"),     QStringLiteral("PurchasePriceAM"),
-        QStringLiteral("AppraisalPriceAM"), QStringLiteral("ReplacePriceAM"),
-        QStringLiteral("CommentsTX"),       QStringLiteral("LastChangeDT"),
-    };
-    const QString order = orderByList(orderBy, itemColumns);
+    const QString order = orderByList(orderBy, itemColumns());
     return read(QStringLiteral("SELECT * FROM tblCollectionItem WHERE CollectionNM = ? ORDER BY %1")
                     .arg(order.isEmpty() ? QStringLiteral("ItemNM") : order),
                 {collection});
+}
+
+QVariantList colItem::ListColumn(const QString& collection, const QString& column) const {
+    QString name;
+    for (const QString& candidate : itemColumns())
+        if (candidate.compare(column, Qt::CaseInsensitive) == 0)
+            name = candidate;
+    if (name.isEmpty())
+        throw DbError(QStringLiteral("The collection item table has no column '%1'.").arg(column));
+    const Recordset rows = read(
+        QStringLiteral("SELECT %1 FROM tblCollectionItem WHERE CollectionNM = ? ORDER BY ItemNM")
+            .arg(name),
+        {collection});
+    QVariantList values;
+    values.reserve(rows.rowCount());
+    for (int row = 0; row < rows.rowCount(); ++row)
+        values.append(rows.value(row, 0));
+    return values;
 }
 
 Recordset colItem::Retrieve(std::optional<qint64> itemID, const std::optional<QString>& itemName,

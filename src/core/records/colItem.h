@@ -44,6 +44,10 @@ public:
     Recordset MainGrid(const QString& collection, int roundPrices) const;
     // The collection's item rows; orderBy lists columns of tblCollectionItem (empty: ItemNM).
     Recordset List(const QString& collection, const QString& orderBy = QString()) const;
+    // One column (by its name in tblCollectionItem) of the rows List gives in its default
+    // order, without reading the rest of each row: what a graph sums. Throws DbError for no
+    // such column.
+    QVariantList ListColumn(const QString& collection, const QString& column) const;
     // An item's row: by its name within a collection when itemName is given (letter case
     // aside; the editor's check for a name already in use), else by itemID. A name without a
     // collection, or neither name nor identifier, throws DbError.

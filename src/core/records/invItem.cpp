@@ -157,6 +157,24 @@ Recordset invItem::List(const QString& LocationTX, const QString& TypeTX,
     return read(statement.text, statement.params);
 }
 
+QVariantList invItem::ListColumn(const QString& LocationTX, const QString& TypeTX,
+                                 const QString& column) const {
+    QString name;
+    for (const QString& candidate : columnNames())
+        if (candidate.compare(column, Qt::CaseInsensitive) == 0)
+            name = candidate;
+    if (name.isEmpty())
+        throw DbError(QStringLiteral("The item table has no column '%1'.").arg(column));
+    SqlFragment statement = listStatement(LocationTX, TypeTX, QString());
+    statement.text.replace(QStringLiteral("SELECT *"), QStringLiteral("SELECT ") + name);
+    const Recordset rows = read(statement.text, statement.params);
+    QVariantList values;
+    values.reserve(rows.rowCount());
+    for (int row = 0; row < rows.rowCount(); ++row)
+        values.append(rows.value(row, 0));
+    return values;
+}
+
 RowCursor invItem::ListRows(const QString& LocationTX, const QString& TypeTX,
                             const QString& orderBy) const {
     const SqlFragment statement = listStatement(LocationTX, TypeTX, orderBy);

@@ -103,6 +103,10 @@ public:
     // The rows of List, read one at a time (an export of a large inventory).
     RowCursor ListRows(const QString& LocationTX, const QString& TypeTX,
                        const QString& orderBy = QString()) const;
+    // One column (by its name in tblItem) of the rows List gives, in the same order, without
+    // reading the rest of each row: what a graph sums. Throws DbError for no such column.
+    QVariantList ListColumn(const QString& LocationTX, const QString& TypeTX,
+                            const QString& column) const;
     // The number of items under a location, else a type, else all items (same precedence as
     // List).
     qint64 Count(const QString& LocationTX, const QString& TypeTX) const;

@@ -26,15 +26,21 @@ CollectionReportData::CollectionReportData(const dvData& data, const QString& co
                     values.value(r, QStringLiteral("FieldValueTX")).toString();
 }
 
+QString CollectionReportData::shownText(const QString& value, short type) const {
+    QHash<QString, QString>& texts = m_shownTexts[type];
+    auto known = texts.constFind(value);
+    if (known == texts.cend())
+        known = texts.insert(value, rptGeneral::html(General::FieldValueText(value, type)));
+    return *known;
+}
+
 QStringList CollectionReportData::valueTexts(int itemRow) const {
     const auto itemValues =
         m_values.value(m_items.value(itemRow, QStringLiteral("ItemID")).toLongLong());
     QStringList texts;
     for (const Field& field : m_fields) {
         const QString value = itemValues.value(field.id);
-        texts.append(value.isEmpty()
-                         ? QString()
-                         : rptGeneral::html(General::FieldValueText(value, field.type)));
+        texts.append(value.isEmpty() ? QString() : shownText(value, field.type));
     }
     return texts;
 }
@@ -57,8 +63,9 @@ QStringList CollectionReportData::listingHead(const QString& lastCaption) const 
 QStringList CollectionReportData::listingRow(int itemRow, const QString& lastText) const {
     const int width = columnWidth();
     // The name and collection cells keep a non-breaking space; value cells do not.
-    const auto valueCell = [width](const QString& text) {
-        return QStringLiteral("    <td width=\"%1%\">").arg(width) + text + QStringLiteral("</td>");
+    const QString opening = QStringLiteral("    <td width=\"%1%\">").arg(width);
+    const auto valueCell = [&opening](const QString& text) {
+        return opening + text + QStringLiteral("</td>");
     };
     QStringList cells = {
         ReportText::rowCell(width,

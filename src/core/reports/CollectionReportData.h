@@ -47,9 +47,15 @@ public:
     QStringList listingTotal(const QString& caption, const QString& value) const;
 
 private:
+    // A stored value's text as its field type shows it, escaped.
+    QString shownText(const QString& value, short type) const;
+
     QList<Field> m_fields;
     Recordset m_items;
     bool m_hasValues = false;
     // FieldValueTX by ItemID, then FieldID.
     QHash<qint64, QHash<qint64, QString>> m_values;
+    // The shown text of each stored text, by field type: values recur from item to item, and
+    // reading one as a date or a number takes longer than finding its text again.
+    mutable QHash<short, QHash<QString, QString>> m_shownTexts;
 };

@@ -2,9 +2,36 @@
 
 #include "app/General.h"
 #include "reports/rptGeneral.h"
-#include "types/DateText.h"
+#include "types/DateTextCache.h"
+
+#include <array>
 
 namespace ReportText {
+
+namespace {
+
+// A page shows the same dates many times over.
+thread_local DateTextCache dates;
+
+QString cellOpening(int width) {
+    return QStringLiteral("    <td width=\"%1%\">").arg(width);
+}
+
+// Made once per width: a list report has a cell per column in every row.
+const QString& cachedCellOpening(int width, QString& spare) {
+    static const auto openings = [] {
+        std::array<QString, 101> texts;
+        for (int percent = 0; percent <= 100; ++percent)
+            texts[percent] = cellOpening(percent);
+        return texts;
+    }();
+    if (width >= 0 && width <= 100)
+        return openings[width];
+    spare = cellOpening(width);
+    return spare;
+}
+
+} // namespace
 
 QString table() {
     return QStringLiteral(
@@ -21,11 +48,22 @@ QString headerCell(int width, const QString& caption) {
 }
 
 QString rowCell(int width, const QString& text) {
-    return QStringLiteral("    <td width=\"%1%\">").arg(width) + text +
-           QStringLiteral("&nbsp;</td>");
+    QString spare;
+    return cachedCellOpening(width, spare) + text + QStringLiteral("&nbsp;</td>");
+}
+
+void writeRow(rptGeneral& page, std::initializer_list<Cell> cells) {
+    page.writeLine({u"  <tr>"});
+    QString spare;
+    for (const Cell& cell : cells)
+        page.writeLine({cachedCellOpening(cell.width, spare), cell.text, u"&nbsp;</td>"});
+    page.writeLine({u"  </tr>"});
 }
 
 QString text(const QVariant& value) {
+    const int type = value.typeId();
+    if (type == QMetaType::QDate || type == QMetaType::QDateTime)
+        return rptGeneral::html(dates.displayText(value));
     return rptGeneral::html(General::ValueText(value));
 }
 
@@ -42,7 +80,7 @@ QString money(Currency amount) {
 }
 
 QString shortDate(const QDate& date) {
-    return rptGeneral::html(DateText::shortDate(date));
+    return rptGeneral::html(dates.shortDate(date));
 }
 
 QString shortDate(const QVariant& value) {

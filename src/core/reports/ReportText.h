@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <initializer_list>
 #include <optional>
+
+class rptGeneral;
 
 // The pieces the list reports are built from, and the texts of the values in their cells. Every
 // text taken from the database comes out escaped for HTML.
@@ -21,6 +24,14 @@ QString headerCell(int width, const QString& caption);
 // A cell of the given width holding an already escaped text, with the trailing non-breaking
 // space that keeps an empty cell's border drawn.
 QString rowCell(int width, const QString& text);
+
+// A cell of a list report's row: its width in percent and its already escaped text.
+struct Cell {
+    int width;
+    QString text;
+};
+// The lines of row() of rowCell()s, written to the page straight from their pieces.
+void writeRow(rptGeneral& page, std::initializer_list<Cell> cells);
 
 // A stored value as it stands (dates in their default text); Null gives "".
 QString text(const QVariant& value);

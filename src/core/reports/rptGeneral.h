@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSaveFile>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <initializer_list>
 
 // The page every report is written to: one HTML file whose head links the installed stylesheet
 // and whose foot says when it was made. A report opens the page with StartReport, writes its
@@ -28,6 +31,9 @@ public:
     // Body lines, each ended by CR LF. The caller has escaped any stored text (html).
     void write(const QString& line);
     void write(const QStringList& lines);
+    // One body line made of pieces, written as they come rather than joined first (a report
+    // of many items writes tens of lines for each).
+    void writeLine(std::initializer_list<QStringView> pieces);
     // Writes the footer with the current date and time, puts the finished page in place of
     // any earlier one and returns its path. Throws std::runtime_error when that fails; the
     // earlier page then stays.
@@ -41,9 +47,13 @@ public:
     static QString html(const QString& text);
 
 private:
+    void appendUtf8(QStringView text);
+    // Hands what is collected to the file.
+    void flush();
     void fail(const QString& what) const;
 
     QString m_reportPath;
     QString m_styleSheetPath;
     QSaveFile m_file;
+    QByteArray m_buffer;
 };

@@ -33,18 +33,19 @@ QStringList groupOpening(const InventoryGrouping& groups) {
                 headerCell(10, QStringLiteral("Purchase Date"))});
 }
 
-QStringList itemRow(const Recordset& rows, int r) {
+// The lines of an item's row, written straight from their pieces.
+void writeItemRow(rptGeneral& page, const Recordset& rows, int r) {
     using namespace ReportText;
-    QStringList cells;
+    page.writeLine({u"  <tr>"});
     for (const char* column : {"ManufacturerNM", "ItemNM", "ModelSeriesTX"})
-        cells.append(rowCell(15, text(rows.value(r, QLatin1String(column)))));
+        page.writeLine({u"    <td width=\"15%\">", text(rows.value(r, QLatin1String(column))),
+                        u"&nbsp;</td>"});
     for (const char* column : PriceColumns)
-        cells.append(QStringLiteral("    <td width=\"15%\" align=\"right\">") +
-                     money(rows.value(r, QLatin1String(column))) + QStringLiteral("&nbsp;</td>"));
-    cells.append(QStringLiteral("    <td width=\"10%\" align=\"center\">") +
-                 shortDate(rows.value(r, QStringLiteral("PurchaseDT"))) +
-                 QStringLiteral("&nbsp;</td>"));
-    return row(cells);
+        page.writeLine({u"    <td width=\"15%\" align=\"right\">",
+                        money(rows.value(r, QLatin1String(column))), u"&nbsp;</td>"});
+    page.writeLine({u"    <td width=\"10%\" align=\"center\">",
+                    shortDate(rows.value(r, QStringLiteral("PurchaseDT"))), u"&nbsp;</td>"});
+    page.writeLine({u"  </tr>"});
 }
 
 // The bold tag of the first cell stays open to the end of the cell, as it always has; browsers
@@ -83,7 +84,7 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     groups.writeGroups(
         {}, [&] { page.write(groupOpening(groups)); },
         [&](int r) {
-            page.write(itemRow(rows, r));
+            writeItemRow(page, rows, r);
             for (std::size_t i = 0; i < PriceColumns.size(); ++i)
                 groupTotals[i] += ReportText::amount(rows.value(r, QLatin1String(PriceColumns[i])));
         },

@@ -26,11 +26,12 @@ QString Generate(rptGeneral& page, const dvData& data, const QDate& since) {
         if (!changed || *changed > limit)
             continue;
         ++count;
-        page.write(
-            row({rowCell(20, text(value("ManufacturerNM"))), rowCell(20, text(value("ItemNM"))),
-                 rowCell(15, text(value("ModelSeriesTX"))), rowCell(15, text(value("TypeTX"))),
-                 rowCell(15, text(value("LocationTX"))),
-                 rowCell(15, shortDate(value("LastChangeDT")))}));
+        writeRow(page, {{20, text(value("ManufacturerNM"))},
+                        {20, text(value("ItemNM"))},
+                        {15, text(value("ModelSeriesTX"))},
+                        {15, text(value("TypeTX"))},
+                        {15, text(value("LocationTX"))},
+                        {15, shortDate(value("LastChangeDT"))}});
     }
     page.write(row({QStringLiteral("    <td width=\"20%\" class=\"totalLine\" colspan=\"5\" "
                                    "align=\"right\"><b>Total Number of Items not updated since ") +

@@ -6,6 +6,9 @@
 #include "reports/ReportText.h"
 #include "reports/rptGeneral.h"
 
+#include <QHash>
+#include <algorithm>
+
 namespace rptInvProofOfOwnership {
 
 namespace {
@@ -35,14 +38,35 @@ QString fileEntry(const Recordset& files, int row) {
            QStringLiteral("</li>");
 }
 
-void writeFiles(rptGeneral& page, const Recordset& files) {
-    if (files.isEmpty()) {
+// The files of a run of items, read together: one query for many items rather than one each.
+class ItemFiles {
+public:
+    ItemFiles(const dvData& data, const QList<qint64>& itemIDs)
+        : m_files(data.Attachment().ListInventory(itemIDs)) {
+        for (int row = 0; row < m_files.rowCount(); ++row)
+            m_rowsOf[m_files.value(row, 0).toLongLong()].append(row);
+    }
+    const Recordset& files() const { return m_files; }
+    // The item's rows of files(), in the order the files were added.
+    QList<int> rowsOf(qint64 itemID) const { return m_rowsOf.value(itemID); }
+
+private:
+    Recordset m_files;
+    QHash<qint64, QList<int>> m_rowsOf;
+};
+
+// Items whose files are read in one go: enough to save the queries, few enough that their
+// thumbnails are not all held at once.
+constexpr int ItemsPerRead = 500;
+
+void writeFiles(rptGeneral& page, const Recordset& files, const QList<int>& fileRows) {
+    if (fileRows.isEmpty()) {
         page.write(QStringLiteral("<p><i>No files are kept with this item.</i></p>"));
         return;
     }
     QStringList pictures;
     QStringList others;
-    for (int row = 0; row < files.rowCount(); ++row) {
+    for (const int row : fileRows) {
         const QString entry = fileEntry(files, row);
         (entry.startsWith(QLatin1String("<li>")) ? others : pictures).append(entry);
     }
@@ -53,7 +77,11 @@ void writeFiles(rptGeneral& page, const Recordset& files) {
                    QStringList{QStringLiteral("</ul>")});
 }
 
-void writeItem(rptGeneral& page, const dvData& data, const Recordset& rows, int row) {
+qint64 itemIDOf(const Recordset& rows, int row) {
+    return rows.value(row, QStringLiteral("ItemID")).toLongLong();
+}
+
+void writeItem(rptGeneral& page, const ItemFiles& files, const Recordset& rows, int row) {
     const auto value = [&](const char* column) {
         return ReportText::text(rows.value(row, QLatin1String(column)));
     };
@@ -72,8 +100,7 @@ void writeItem(rptGeneral& page, const dvData& data, const Recordset& rows, int 
                 line(QStringLiteral("Appraisal Price"), money("AppraisalPriceAM")),
                 line(QStringLiteral("Replacement Price"), money("ReplacePriceAM")),
                 QStringLiteral("</table>")});
-    const qint64 itemID = rows.value(row, QStringLiteral("ItemID")).toLongLong();
-    writeFiles(page, data.Attachment().List(AttachmentOwner::inventoryItem(itemID), true));
+    writeFiles(page, files.files(), files.rowsOf(itemIDOf(rows, row)));
     page.write(QStringLiteral("<hr>"));
 }
 
@@ -84,8 +111,15 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     page.StartReport(QStringLiteral("Proof of Ownership"));
     const Recordset rows =
         InventoryGrouping::selectedItems(page, data.Inventory().Item(), type, location);
-    for (int row = 0; row < rows.rowCount(); ++row)
-        writeItem(page, data, rows, row);
+    for (int first = 0; first < rows.rowCount(); first += ItemsPerRead) {
+        const int end = std::min(rows.rowCount(), first + ItemsPerRead);
+        QList<qint64> itemIDs;
+        for (int row = first; row < end; ++row)
+            itemIDs.append(itemIDOf(rows, row));
+        const ItemFiles files(data, itemIDs);
+        for (int row = first; row < end; ++row)
+            writeItem(page, files, rows, row);
+    }
     return page.EndReport();
 }
 

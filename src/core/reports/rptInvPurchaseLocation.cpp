@@ -28,10 +28,12 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                             headerCell(15, QStringLiteral("Purchase Date"))}));
         },
         [&](int r) {
-            page.write(row({rowCell(20, value(r, "ManufacturerNM")),
-                            rowCell(20, value(r, "ItemNM")), rowCell(15, value(r, "ModelSeriesTX")),
-                            rowCell(15, value(r, "TypeTX")), rowCell(15, value(r, "LocationTX")),
-                            rowCell(15, shortDate(rows.value(r, QStringLiteral("PurchaseDT"))))}));
+            writeRow(page, {{20, value(r, "ManufacturerNM")},
+                            {20, value(r, "ItemNM")},
+                            {15, value(r, "ModelSeriesTX")},
+                            {15, value(r, "TypeTX")},
+                            {15, value(r, "LocationTX")},
+                            {15, shortDate(rows.value(r, QStringLiteral("PurchaseDT")))}});
         },
         [&] { page.write(QStringLiteral("</table>")); });
     return page.EndReport();

@@ -18,24 +18,25 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     };
     // An item without a serial number is left out before it could open a group, so a group
     // of such items does not appear at all.
-    groups.writeGroups(
-        [&](int r) { return !value(r, "SerialNumberID").isEmpty(); },
-        [&] {
-            page.write(QStringList{groups.heading(), table()} +
-                       row({headerCell(20, QStringLiteral("Manufacturer")),
-                            headerCell(20, QStringLiteral("Item Name")),
-                            headerCell(15, QStringLiteral("Series/Model")),
-                            headerCell(15, QStringLiteral("Type")),
-                            headerCell(15, QStringLiteral("Location")),
-                            headerCell(15, QStringLiteral("Serial Number"))}));
-        },
-        [&](int r) {
-            page.write(row({rowCell(20, value(r, "ManufacturerNM")),
-                            rowCell(20, value(r, "ItemNM")), rowCell(15, value(r, "ModelSeriesTX")),
-                            rowCell(15, value(r, "TypeTX")), rowCell(15, value(r, "LocationTX")),
-                            rowCell(15, value(r, "SerialNumberID"))}));
-        },
-        [&] { page.write(QStringLiteral("</table>")); });
+    groups.writeGroups([&](int r) { return !value(r, "SerialNumberID").isEmpty(); },
+                       [&] {
+                           page.write(QStringList{groups.heading(), table()} +
+                                      row({headerCell(20, QStringLiteral("Manufacturer")),
+                                           headerCell(20, QStringLiteral("Item Name")),
+                                           headerCell(15, QStringLiteral("Series/Model")),
+                                           headerCell(15, QStringLiteral("Type")),
+                                           headerCell(15, QStringLiteral("Location")),
+                                           headerCell(15, QStringLiteral("Serial Number"))}));
+                       },
+                       [&](int r) {
+                           writeRow(page, {{20, value(r, "ManufacturerNM")},
+                                           {20, value(r, "ItemNM")},
+                                           {15, value(r, "ModelSeriesTX")},
+                                           {15, value(r, "TypeTX")},
+                                           {15, value(r, "LocationTX")},
+                                           {15, value(r, "SerialNumberID")}});
+                       },
+                       [&] { page.write(QStringLiteral("</table>")); });
     return page.EndReport();
 }
 

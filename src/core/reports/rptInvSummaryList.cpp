@@ -47,9 +47,12 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                 return text(rows.value(r, QLatin1String(column)));
             };
             const QVariant price = rows.value(r, QStringLiteral("PurchasePriceAM"));
-            page.write(row({rowCell(20, value("ManufacturerNM")), rowCell(20, value("ItemNM")),
-                            rowCell(15, value("ModelSeriesTX")), rowCell(15, value("TypeTX")),
-                            rowCell(15, value("LocationTX")), rowCell(15, money(price))}));
+            writeRow(page, {{20, value("ManufacturerNM")},
+                            {20, value("ItemNM")},
+                            {15, value("ModelSeriesTX")},
+                            {15, value("TypeTX")},
+                            {15, value("LocationTX")},
+                            {15, money(price)}});
             groupTotal += amount(price);
         },
         [&] {

@@ -39,11 +39,12 @@ QString Generate(rptGeneral& page, const dvData& data, bool includeExpired) {
             continue;
         const QString documents =
             value("WarrantyDocumentCD").toBool() ? QStringLiteral(" (have documents)") : QString();
-        page.write(
-            row({rowCell(15, text(value("ManufacturerNM"))), rowCell(20, text(value("ItemNM"))),
-                 rowCell(15, text(value("ModelSeriesTX"))), rowCell(15, text(value("TypeTX"))),
-                 rowCell(15, text(value("LocationTX"))),
-                 rowCell(20, text(value("WarrantyExpireDT")) + documents)}));
+        writeRow(page, {{15, text(value("ManufacturerNM"))},
+                        {20, text(value("ItemNM"))},
+                        {15, text(value("ModelSeriesTX"))},
+                        {15, text(value("TypeTX"))},
+                        {15, text(value("LocationTX"))},
+                        {20, text(value("WarrantyExpireDT")) + documents}});
     }
     page.write(QStringLiteral("</table>"));
     return page.EndReport();

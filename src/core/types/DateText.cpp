@@ -2,6 +2,33 @@
 
 namespace {
 
+// The number written by the digits text[from, from + count), or -1 when one is not a digit.
+int digitsAt(const QString& text, int from, int count) {
+    int number = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        number = number * 10 + (c - u'0');
+    }
+    return number;
+}
+
+// A stored date ("yyyy-MM-dd", ten characters). Every row of a listing holds some, and Qt's
+// general parser takes microseconds for each; the plain form is read directly, and anything
+// else is left to that parser, which decides as it always has.
+QDate storedDate(const QString& text) {
+    const int year = digitsAt(text, 0, 4);
+    const int month = digitsAt(text, 5, 2);
+    const int day = digitsAt(text, 8, 2);
+    if (year >= 0 && month >= 0 && day >= 0 && text.at(4) == u'-' && text.at(7) == u'-') {
+        const QDate date(year, month, day);
+        if (date.isValid())
+            return date;
+    }
+    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+}
+
 QString withFourDigitYear(QString format) {
     if (format.contains(QLatin1String("yyyy")))
         return format;
@@ -89,7 +116,7 @@ QString storageText(const QDateTime& dateTime) {
 
 QVariant fromStorage(const QString& text) {
     if (text.size() == 10) {
-        const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        const QDate date = storedDate(text);
         return date.isValid() ? QVariant(date) : QVariant();
     }
     const QDateTime dateTime = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
