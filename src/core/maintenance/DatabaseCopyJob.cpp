@@ -136,14 +136,10 @@ void DatabaseCopyJob::start() {
     m_from = std::make_unique<Connection>(
         Connection::openFile(m_plan.source, Connection::OpenMode::ReadOnly));
     m_from->execute(QStringLiteral("BEGIN"));
+    // The first reads start the read transaction: from here on the source stays as it is, for
+    // the rows counted below and for the copy alike.
     m_tables = TableCopy::tablesToCopy(*m_from);
     requireOurColumns(*m_from, m_tables);
-    for (const QString& table : Schema::copyOrder()) {
-        // A table the source lacks is in the copy too, and must be empty there.
-        const qint64 rows = m_tables.contains(table) ? rowCount(*m_from, table) : 0;
-        m_sourceRows.insert(table, rows);
-        m_total += rows;
-    }
     m_pageSize = pragmaNumber(*m_from, "page_size");
     qint64 pages = pragmaNumber(*m_from, "page_count");
     if (m_plan.rebuild)
@@ -152,11 +148,18 @@ void DatabaseCopyJob::start() {
 
     m_staged = std::make_unique<StagedDatabase>(m_plan.destination);
     if (m_plan.rebuild) {
+        // The rebuild runs on its own thread while the rows are counted here.
         m_copy = std::make_unique<RebuildCopy>(m_plan.source, m_staged->path(), m_bytesToCopy);
     } else {
         m_to = std::make_unique<Connection>(
             Connection::openFile(m_staged->path(), Connection::OpenMode::Create));
         m_copy = std::make_unique<PageCopy>(*m_to, *m_from, m_pageSize);
+    }
+    for (const QString& table : Schema::copyOrder()) {
+        // A table the source lacks is in the copy too, and must be empty there.
+        const qint64 rows = m_tables.contains(table) ? rowCount(*m_from, table) : 0;
+        m_sourceRows.insert(table, rows);
+        m_total += rows;
     }
     m_stage = Stage::Copying;
 }
