@@ -175,6 +175,8 @@ void DatabaseCopyJob::copySome(qint64 maxRows) {
     if (!done)
         return;
     m_copy.reset();
+    // The disk gets on with the new file while it is completed and checked.
+    DatabaseFiles::startWriting(m_staged->path());
     completeCopy();
     m_stage = Stage::Checking;
 }

@@ -30,7 +30,7 @@ class StagedDatabase;
 // The work comes in steps of a bounded size, so that a window can show the progress and stay
 // responsive between them, on the one thread the data layer is built for, and can be abandoned
 // between any two steps. (A compact's rebuild is one statement of the engine: it runs on a
-// thread of its own with its own connections, while the steps wait for it a little at a time.)
+// thread of its own with its own connection, while the steps wait for it a little at a time.)
 // Until the last step has succeeded the destination is untouched: the copy is built under a name
 // of its own beside it. The last steps check the copy (the tables and columns of a backup file,
 // and as many rows in every table as the source held) and rename it over the destination in one
@@ -74,9 +74,9 @@ public:
     DatabaseCopyJob& operator=(const DatabaseCopyJob&) = delete;
 
     // Does the next piece of work: the first step examines the source and starts the copy,
-    // the following ones copy the pages of up to maxRows rows each, and the last three
-    // complete the copy, check it and put it in place. Returns true when the job is finished.
-    // Throws DbError naming what failed; after that the job can do nothing more.
+    // the following ones copy the pages of up to maxRows rows each (the last of them
+    // completes the copy), and the last two check it and put it in place. Returns true when the job
+    // is finished. Throws DbError naming what failed; after that the job can do nothing more.
     bool step(qint64 maxRows = DefaultStepRows);
     // Every step at once.
     void run();
