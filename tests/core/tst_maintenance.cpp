@@ -98,6 +98,8 @@ private slots:
     void backupAndRestoreGoRoundTrip() {
         TestDatabase db;
         fill(db);
+        // A table the user added to the file goes along: the copy is the whole file.
+        db.sql("CREATE TABLE Notes (Note TEXT); INSERT INTO Notes VALUES ('garage code');");
         const QString live = db.databaseFile();
         const QString backup = db.filePath("home.dvb");
         const QString before = contents(live);
@@ -111,9 +113,10 @@ private slots:
 
         // Whatever happened since the backup is undone by the restore.
         db.sql("DELETE FROM tblCollection; DELETE FROM tblItem WHERE ItemID = 7;"
-               "INSERT INTO tblItem (ItemNM) VALUES ('Bought later');");
+               "INSERT INTO tblItem (ItemNM) VALUES ('Bought later'); DROP TABLE Notes;");
         MaintenanceJob::restore(live, backup)->run();
         QCOMPARE(contents(live), before);
+        QCOMPARE(runSqlite(live, "SELECT Note FROM Notes;"), QString("garage code\n"));
         QCOMPARE(runSqlite(live, "SELECT ItemID, quote(CommentsTX), quote(PurchaseDT) FROM "
                                  "tblItem ORDER BY 1;"),
                  QString("7|''|NULL\n12|'It''s \"vintage\"'|'2025-10-31'\n"));

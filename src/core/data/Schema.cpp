@@ -203,10 +203,14 @@ QString createScript(bool addBackup) {
     script += attachmentScript();
     script += insuranceScript();
     if (addBackup)
-        script += table(QStringLiteral("tblBackup"),
-                        {date(QStringLiteral("BackupDT")),
-                         QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (BackupDT)")});
+        script += backupScript();
     return script;
+}
+
+QString backupScript() {
+    return addedTable(QStringLiteral("tblBackup"),
+                      {date(QStringLiteral("BackupDT")),
+                       QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (BackupDT)")});
 }
 
 QString attachmentScript() {

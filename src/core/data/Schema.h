@@ -40,6 +40,8 @@ QStringList memoColumns(const QString& table);
 QString createScript(bool addBackup);
 // The statements that add the attachment table, with its indexes, to a database without it.
 QString attachmentScript();
+// The statement that adds the backup table where it is missing.
+QString backupScript();
 
 // The index of the collection items by their collection, so that the items of one collection
 // are found without reading those of every other; part of the script above, and added to

@@ -6,6 +6,8 @@
 #include "data/SqlFragment.h"
 #include "data/TableCopy.h"
 #include "maintenance/DatabaseFiles.h"
+#include "maintenance/PageCopy.h"
+#include "maintenance/RebuildCopy.h"
 #include "maintenance/StagedDatabase.h"
 
 #include <algorithm>
@@ -16,6 +18,42 @@ qint64 rowCount(Connection& connection, const QString& table) {
     return connection
         .scalar(QStringLiteral("SELECT count(*) FROM %1").arg(SqlFragment::quoteIdentifier(table)))
         .toLongLong();
+}
+
+qint64 pragmaNumber(Connection& connection, const char* pragma) {
+    return connection.scalar(QStringLiteral("PRAGMA %1").arg(QLatin1String(pragma))).toLongLong();
+}
+
+QStringList columnNames(Connection& connection, const QString& table) {
+    const Recordset rows = connection.query(
+        QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
+    QStringList names;
+    for (int i = 0; i < rows.rowCount(); ++i)
+        names.append(rows.value(i, 0).toString());
+    return names;
+}
+
+bool hasTable(Connection& connection, const QString& table) {
+    return !columnNames(connection, table).isEmpty();
+}
+
+// The source's tables must have the columns of ours, by name too: the examination counts them
+// only, and a copy page by page would take any names along.
+void requireOurColumns(Connection& source, const QStringList& tables) {
+    Connection reference =
+        Connection::openFile(QStringLiteral(":memory:"), Connection::OpenMode::Create);
+    reference.executeScript(Schema::createScript(false));
+    for (const QString& table : tables) {
+        const QStringList wanted = columnNames(reference, table);
+        const QStringList found = columnNames(source, table);
+        for (int i = 0; i < wanted.size(); ++i) {
+            if (found.size() != wanted.size() ||
+                found[i].compare(wanted[i], Qt::CaseInsensitive) != 0)
+                throw DbError(QStringLiteral("The table %1 of '%2' does not have the columns of "
+                                             "a Domivo database (column %3 should be %4).")
+                                  .arg(table, source.path(), QString::number(i + 1), wanted[i]));
+        }
+    }
 }
 
 DbError alreadyExists(const QString& path) {
@@ -48,10 +86,7 @@ bool DatabaseCopyJob::step(qint64 maxRows) {
             start();
             break;
         case Stage::Copying:
-            if (m_table < m_tables.size())
-                copySome(maxRows);
-            else
-                commit();
+            copySome(maxRows);
             break;
         case Stage::Checking:
             checkCopy();
@@ -101,52 +136,76 @@ void DatabaseCopyJob::start() {
     m_from = std::make_unique<Connection>(
         Connection::openFile(m_plan.source, Connection::OpenMode::ReadOnly));
     m_from->execute(QStringLiteral("BEGIN"));
+    // The first reads start the read transaction: from here on the source stays as it is, for
+    // the rows counted below and for the copy alike.
     m_tables = TableCopy::tablesToCopy(*m_from);
+    requireOurColumns(*m_from, m_tables);
+    m_pageSize = pragmaNumber(*m_from, "page_size");
+    qint64 pages = pragmaNumber(*m_from, "page_count");
+    if (m_plan.rebuild)
+        pages -= pragmaNumber(*m_from, "freelist_count");
+    m_bytesToCopy = pages * m_pageSize;
+
+    m_staged = std::make_unique<StagedDatabase>(m_plan.destination);
+    if (m_plan.rebuild) {
+        // The rebuild runs on its own thread while the rows are counted here.
+        m_copy = std::make_unique<RebuildCopy>(m_plan.source, m_staged->path(), m_bytesToCopy);
+    } else {
+        m_to = std::make_unique<Connection>(
+            Connection::openFile(m_staged->path(), Connection::OpenMode::Create));
+        m_copy = std::make_unique<PageCopy>(*m_to, *m_from, m_pageSize);
+    }
     for (const QString& table : Schema::copyOrder()) {
         // A table the source lacks is in the copy too, and must be empty there.
         const qint64 rows = m_tables.contains(table) ? rowCount(*m_from, table) : 0;
         m_sourceRows.insert(table, rows);
         m_total += rows;
     }
-
-    m_staged = std::make_unique<StagedDatabase>(m_plan.destination);
-    m_to = std::make_unique<Connection>(
-        Connection::openFile(m_staged->path(), Connection::OpenMode::Create));
-    m_transaction = std::make_unique<Transaction>(*m_to);
-    // Every copy has the backup table: a backup needs it, and a live database tolerates it.
-    m_to->executeScript(Schema::createScript(true));
     m_stage = Stage::Copying;
 }
 
 void DatabaseCopyJob::copySome(qint64 maxRows) {
-    qint64 budget = maxRows;
+    // The pages of maxRows rows: their share of the file.
     qint64 bytes = 0;
-    while (m_table < m_tables.size() && (maxRows <= 0 || (budget > 0 && bytes < StepBytes))) {
-        if (!m_tableCopy)
-            m_tableCopy = std::make_unique<TableCopy>(*m_to, *m_from, m_tables[m_table]);
-        const qint64 before = m_tableCopy->rowsCopied();
-        const qint64 bytesBefore = m_tableCopy->bytesCopied();
-        const bool done = maxRows <= 0 ? m_tableCopy->copyRows()
-                                       : m_tableCopy->copyRows(budget, StepBytes - bytes);
-        const qint64 copied = m_tableCopy->rowsCopied() - before;
-        m_copied += copied;
-        budget -= copied;
-        bytes += m_tableCopy->bytesCopied() - bytesBefore;
-        if (done) {
-            m_tableCopy.reset();
-            ++m_table;
-        }
-    }
+    if (maxRows > 0)
+        bytes = std::clamp(maxRows * m_bytesToCopy / std::max<qint64>(1, m_total), m_pageSize,
+                           StepBytes);
+    const bool done = m_copy->copySome(bytes);
+    m_copied = qint64(double(m_total) * m_copy->share());
+    if (!done)
+        return;
+    m_copy.reset();
+    // The disk gets on with the new file while it is completed and checked.
+    DatabaseFiles::startWriting(m_staged->path());
+    completeCopy();
+    m_stage = Stage::Checking;
 }
 
-void DatabaseCopyJob::commit() {
+void DatabaseCopyJob::completeCopy() {
+    if (!m_to)
+        m_to = std::make_unique<Connection>(Connection::openFile(m_staged->path()));
+    Transaction transaction(*m_to);
+    // What a file from before a table existed lacks, the copy gets empty; every copy has the
+    // backup table: a backup needs it, and a database tolerates it.
+    if (!hasTable(*m_to, Schema::attachmentTable().name))
+        m_to->executeScript(Schema::attachmentScript());
+    m_to->executeScript(Schema::insuranceScript() + Schema::collectionItemIndex() +
+                        QStringLiteral(";\n") + Schema::backupScript());
+    // A backup's stamp belongs to that backup file alone.
+    m_to->execute(QStringLiteral("DELETE FROM tblBackup"));
     if (m_plan.backupStamp)
         m_to->execute(QStringLiteral("INSERT INTO tblBackup (BackupDT) VALUES (?)"),
                       {*m_plan.backupStamp});
-    m_transaction->commit();
-    m_transaction.reset();
+    if (m_plan.emptyNullMemos) {
+        for (const QString& table : std::as_const(m_tables)) {
+            for (const QString& column : Schema::memoColumns(table))
+                m_to->execute(QStringLiteral("UPDATE %1 SET %2 = '' WHERE %2 IS NULL")
+                                  .arg(SqlFragment::quoteIdentifier(table),
+                                       SqlFragment::quoteIdentifier(column)));
+        }
+    }
+    transaction.commit();
     m_to.reset();
-    m_stage = Stage::Checking;
 }
 
 void DatabaseCopyJob::checkCopy() {
@@ -159,8 +218,10 @@ void DatabaseCopyJob::checkCopy() {
         throw DbError(QStringLiteral("The new file does not read back as it was written: %1")
                           .arg(check.message()));
     Connection connection = Connection::openFile(copy, Connection::OpenMode::ReadOnly);
+    connection.execute(QStringLiteral("BEGIN"));
     QHash<QString, qint64> expected = m_sourceRows;
     expected.insert(Schema::backupTable().name, m_plan.backupStamp ? 1 : 0);
+    qint64 verified = 0;
     for (auto table = expected.cbegin(); table != expected.cend(); ++table) {
         const qint64 rows = rowCount(connection, table.key());
         if (rows != table.value())
@@ -169,7 +230,10 @@ void DatabaseCopyJob::checkCopy() {
                               .arg(rows)
                               .arg(table.key())
                               .arg(table.value()));
+        if (table.key() != Schema::backupTable().name)
+            verified += rows;
     }
+    m_copied = verified;
     m_stage = Stage::Publishing;
 }
 
@@ -196,8 +260,7 @@ void DatabaseCopyJob::finish() {
 }
 
 void DatabaseCopyJob::closeConnections() {
-    m_tableCopy.reset();
-    m_transaction.reset();
+    m_copy.reset();
     m_to.reset();
     m_from.reset();
 }

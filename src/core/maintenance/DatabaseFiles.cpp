@@ -142,6 +142,14 @@ void syncFile(const QString& path) {
         fail(QStringLiteral("Cannot write to disk"), path, error);
 }
 
+void startWriting(const QString& path) {
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(fd);
+}
+
 void syncFolderOf(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

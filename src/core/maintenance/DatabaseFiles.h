@@ -42,5 +42,8 @@ void renameReplacing(const QString& from, const QString& to);
 // that follows cannot reach the disk before the data it names.
 void syncFile(const QString& path);
 void syncFolderOf(const QString& path);
+// Starts writing a file's data to the disk without waiting for it, so that a syncFile() that
+// comes later waits less. Where the system cannot, nothing happens.
+void startWriting(const QString& path);
 
 } // namespace DatabaseFiles

@@ -31,6 +31,7 @@ std::unique_ptr<MaintenanceJob> MaintenanceJob::restore(const QString& database,
     plan.sourceKind = DatabaseCheck::Kind::Backup;
     plan.destination = database;
     plan.existing = DatabaseCopyJob::Existing::Replace;
+    plan.emptyNullMemos = true;
     return std::unique_ptr<MaintenanceJob>(new MaintenanceJob(Operation::Restore, database, plan));
 }
 
@@ -39,6 +40,7 @@ std::unique_ptr<MaintenanceJob> MaintenanceJob::compact(const QString& database)
     plan.source = database;
     plan.destination = database;
     plan.existing = DatabaseCopyJob::Existing::Replace;
+    plan.rebuild = true;
     return std::unique_ptr<MaintenanceJob>(new MaintenanceJob(Operation::Compact, database, plan));
 }
 

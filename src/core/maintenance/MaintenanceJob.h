@@ -15,16 +15,17 @@ class MaintenanceJob {
 public:
     enum class Operation { Backup, Restore, Compact };
 
-    // A complete copy of the database, with the backup table and its one stamp row, in a backup
-    // file. An existing file of that name is replaced only with replaceExisting (the user
-    // agreed), and only once the new backup is complete.
+    // A complete copy of the database, page by page, with the backup table and its one stamp
+    // row, in a backup file. An existing file of that name is replaced only with replaceExisting
+    // (the user agreed), and only once the new backup is complete.
     static std::unique_ptr<MaintenanceJob> backup(const QString& database,
                                                   const QString& backupFile, bool replaceExisting);
-    // The database replaced by a new one filled from a valid backup file.
+    // The database replaced by a copy of a valid backup file, with an empty backup table, and
+    // the empty text for a Null long text, as the program writes them.
     static std::unique_ptr<MaintenanceJob> restore(const QString& database,
                                                    const QString& backupFile);
-    // The database rebuilt, row by row, into a new file that takes its place: the space of
-    // deleted rows is gone, and every identifier stays as it was.
+    // The database rebuilt into a new file that takes its place: the space of deleted rows is
+    // gone, and every identifier stays as it was.
     static std::unique_ptr<MaintenanceJob> compact(const QString& database);
 
     // The next piece of work (see DatabaseCopyJob::step); true once the operation is done and
