@@ -2,6 +2,7 @@
 // their messages, the grid of the items found with the copy commands and sorting.
 
 #include "GuiTest.h"
+#include "SampleRows.h"
 
 #include "windows/search/frmSearch.h"
 
@@ -11,23 +12,8 @@
 
 namespace {
 
-// Four items and a collection whose text field is stored as FieldID 2.
 void seed(const dvData& data) {
-    runSqlite(data.Path(),
-              "INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, PurchaseDT, PurchasePriceAM, "
-              "TypeTX, LocationTX) VALUES "
-              "(1, 'Acme', 'Toaster', '2024-03-15', 250000, 'Kitchenware', 'Kitchen'), "
-              "(2, 'Zenith', 'Radio', '2023-05-02', 12345000, 'Electronics', 'Garage'), "
-              "(3, 'O''Neil', 'Wet suit', NULL, 500000, 'Sports Equipment', 'Garage'), "
-              "(4, 'Bosch', 'Mixer', '2024-03-16', 1500000, 'Kitchenware', 'Garage');"
-              "INSERT INTO tblCollection VALUES ('Coins', NULL);"
-              "INSERT INTO tblCollectionField VALUES ('Coins', 0, 'Year', 3, 0, NULL), "
-              "('Coins', 2, 'Mint', 0, 0, NULL);"
-              "INSERT INTO tblCollectionItem VALUES "
-              "(1, 'Penny', 'Coins', 10000, NULL, NULL, NULL, '2024-01-01'), "
-              "(2, 'Dime', 'Coins', 20000, NULL, NULL, NULL, '2024-01-01');"
-              "INSERT INTO tblCollectionItemField VALUES "
-              "(1, 0, '1909'), (1, 2, 'S'), (2, 0, '1916'), (2, 2, 'D');");
+    runSqlite(data.Path(), SampleRows::search);
 }
 
 // The application on the small database with the search window on display.
