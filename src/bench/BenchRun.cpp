@@ -233,8 +233,18 @@ void BenchRun::inventoryListings() {
         GridRows grid = GridRows::forCursor(rows);
         return grid.readRows(rows);
     };
-    measure(QStringLiteral("grid query, all items"), Target::Listing,
-            [&] { return gridRows(QString()); });
+    // Its statements are the start-up's baseline even when the grid's group does not run.
+    const QString allItems = QStringLiteral("grid query, all items");
+    if (m_progress)
+        m_progress(allItems);
+    const Timing all = time([&] { return gridRows(QString()); }, replay());
+    add({.operation = allItems,
+         .rows = all.rows,
+         .ms = all.ms,
+         .baselineMs = all.baselineMs,
+         .peakBytes = all.peakBytes,
+         .target = Target::Listing});
+    m_gridStatements = all.statements;
     measure(QStringLiteral("grid query, one location"), Target::Listing,
             [&] { return gridRows(QStringLiteral("Kitchen")); });
 

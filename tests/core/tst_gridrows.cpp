@@ -8,6 +8,8 @@
 
 #include "data/GridRows.h"
 #include "data/RowCursor.h"
+#include "records/GridPrefetch.h"
+#include "records/Inventory.h"
 #include "types/Currency.h"
 
 #include <QRandomGenerator>
@@ -94,6 +96,36 @@ private slots:
         QCOMPARE(read.text(2, 2), QString("Anvil\tlarge"));
         QCOMPARE(read.text(2, 7), QString("x3"));
         QVERIFY(!read.value(3, 0).isValid() && read.text(0, 8).isEmpty());
+    }
+
+    void rowsReadEarlyAreTakenOnceAndOnlyForTheirListing() {
+        TestDatabase db;
+        db.sql("INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, TypeTX, PurchasePriceAM) "
+               "VALUES (1, 'Zed', 'Lamp', 'Books', 12340000), (2, 'Acme', 'Rug', 'Tools', NULL)");
+        const invItem& items = db.data.Inventory().Item();
+        GridPrefetch::start(items, {1});
+        // Another listing (here: amounts shown otherwise) reads for itself, and the early rows
+        // are gone.
+        QVERIFY(!GridPrefetch::take({0}));
+        QVERIFY(!GridPrefetch::take({1}));
+
+        GridPrefetch::start(items, {1});
+        std::optional<GridRows> early = GridPrefetch::take({1});
+        QVERIFY(early);
+        QVERIFY(!GridPrefetch::take({1}));
+        RowCursor cursor = items.ListMainGridRows(1, {}, {}, {}, {});
+        GridRows now = GridRows::forCursor(cursor);
+        now.readRows(cursor);
+        QCOMPARE(early->headers(), now.headers());
+        QCOMPARE(early->rowCount(), 2);
+        for (int column = 0; column < now.columnCount(); ++column)
+            QCOMPARE(columnTexts(*early, column), columnTexts(now, column));
+        QCOMPARE(early->text(1, 4), QString("$1,234"));
+
+        // A read that fails leaves the caller to read, and to see why.
+        db.sql("DROP TABLE tblItem");
+        GridPrefetch::start(items, {0, "Books"});
+        QVERIFY(!GridPrefetch::take({0, "Books"}));
     }
 
     void textSortsAsQStringComparesWithoutCase() {

@@ -9,6 +9,7 @@
 #include "app/Globals.h"
 #include "app/HelpWindow.h"
 #include "app/KeyStates.h"
+#include "app/Settings.h"
 #include "app/ToolWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowRegistry.h"
@@ -21,6 +22,9 @@
 #include "insurance/WarrantyReminder.h"
 #include "maintenance/DatabaseStartup.h"
 #include "maintenance/Reminder.h"
+#include "records/GridPrefetch.h"
+#include "records/Inventory.h"
+#include "records/invItem.h"
 #include "types/DateText.h"
 #include "widgets/GridView.h"
 
@@ -35,6 +39,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -223,6 +228,15 @@ std::optional<int> frmMain::MDIForm_Load() {
         return 1;
     }
 
+    // The inventory window opens on every item: their rows are read on a thread of their own
+    // while the title window is up and the main window is built, and the window takes them as
+    // it opens. Whatever is left when it has opened is dropped (and on any way out of here), so
+    // that no later listing shows rows read before it.
+    if (hasToolWindow(ToolbarButton::Inventory))
+        GridPrefetch::start(gData->Inventory().Item(),
+                            {Settings::integer(SettingKeys::RoundPrices, 0)});
+    const auto dropPrefetch = qScopeGuard([] { GridPrefetch::discard(); });
+
     gHelpFile = AppPaths::findInstalledFile(QStringLiteral("Domivo.qch"));
     LoadToolbarImages();
     setWindowTitle(General::GetAppTitle());
@@ -244,6 +258,8 @@ std::optional<int> frmMain::MDIForm_Load() {
     show();
     if (hasToolWindow(ToolbarButton::Inventory))
         tlbMain_ButtonClick(ToolbarButton::Inventory);
+    // Before anything can change the database.
+    GridPrefetch::discard();
 
     remind("compact");
     remind("backup");

@@ -24,6 +24,8 @@ public:
     // before are let go once the statement has given its first row, before the others are
     // read, so that a refill never holds both; an error before that leaves them as they were.
     void fill(RowCursor& cursor);
+    // Replaces the headers and the rows with rows read already (elsewhere, or earlier).
+    void replaceRows(GridRows rows);
     // Removes every row and every column header.
     void clear();
 
@@ -42,8 +44,6 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    void replaceRows(GridRows rows);
-
     GridRows m_rows;
     // The sort the rows are in (a second sort by the same key and order would change nothing);
     // -1 for the order they came in.

@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "app/frmMain.h"
 #include "dialogs/MessageBoxes.h"
+#include "records/GridPrefetch.h"
 #include "types/DateText.h"
 #include "widgets/GridView.h"
 #include "widgets/NamedWidgets.h"
@@ -119,13 +120,16 @@ void frmInventory::cboViewBy_Populate() {
         m_cboViewBy->clear();
         for (const View& view : Views)
             m_cboViewBy->addItem(QLatin1String(view.caption));
-        int index = Settings::integer(SettingKeys::ViewBy, -1);
+        const int stored = Settings::integer(SettingKeys::ViewBy, -1);
         // -1 means the first view; so does an index this window does not know.
-        if (index < 0 || index >= m_cboViewBy->count())
-            index = 0;
+        const int index = stored < 0 || stored >= m_cboViewBy->count() ? 0 : stored;
         m_cboViewBy->setCurrentIndex(index);
+        // The settings file is written only when the view it names changes: an ordinary start
+        // writes nothing.
+        if (index != stored)
+            Settings::setInteger(SettingKeys::ViewBy, index);
     }
-    cboViewBy_Click();
+    lstViewValues_Populate();
 }
 
 void frmInventory::cboViewBy_Click() {
@@ -193,9 +197,15 @@ void frmInventory::lvwItems_Populate() {
             purchaseDate = DateText::parseDate(value);
     }
     const invItem& items = gData->Inventory().Item();
-    RowCursor rows =
-        items.ListMainGridRows(roundPrices, type, location, manufacturer, purchaseDate);
-    FillListView(m_lvwItems, rows);
+    // At start-up the rows may have been read already, while the main window was being built.
+    if (std::optional<GridRows> read =
+            GridPrefetch::take({roundPrices, type, location, manufacturer, purchaseDate})) {
+        m_lvwItems->gridModel()->replaceRows(std::move(*read));
+    } else {
+        RowCursor rows =
+            items.ListMainGridRows(roundPrices, type, location, manufacturer, purchaseDate);
+        FillListView(m_lvwItems, rows);
+    }
     // A filter that matches nothing shows why the grid is empty.
     if (m_lvwItems->rowCount() == 0)
         FillListView(m_lvwItems, items.NoItemsFound());
