@@ -17,6 +17,10 @@ void GridModel::setRecordset(const Recordset& recordset) {
     replaceRows(GridRows::fromRecordset(recordset));
 }
 
+void GridModel::setRows(GridRows rows) {
+    replaceRows(std::move(rows));
+}
+
 void GridModel::fill(RowCursor& cursor) {
     GridRows rows = GridRows::forCursor(cursor);
     rows.readRows(cursor, 1);

@@ -24,6 +24,8 @@ public:
     // before are let go once the statement has given its first row, before the others are
     // read, so that a refill never holds both; an error before that leaves them as they were.
     void fill(RowCursor& cursor);
+    // Replaces the headers and the rows with the ones given.
+    void setRows(GridRows rows);
     // Removes every row and every column header.
     void clear();
 
