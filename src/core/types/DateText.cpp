@@ -64,18 +64,20 @@ QDate readTypedDate(const QString& text, const QLocale& locale) {
     return QDateTime::fromString(trimmed, Qt::ISODate).date();
 }
 
-// One field of a numeric date format: a day, month or year number ('d', 'M', 'y') written
-// `width` digits wide at least, or text written as it is (letter 0).
+// One field of a date format: a day, month or year number ('d', 'M', 'y') written `width`
+// digits wide at least, a month's short or long name ('M' of width 3 or 4), or text written as
+// it is (letter 0).
 struct DateField {
     char letter = 0;
     int width = 0;
     QString text = {};
 };
 
-// The fields of a format made only of numbers and separators ("M/d/yyyy", "dd.MM.yyyy"): d,
-// dd, M, MM, yy, yyyy and characters that are neither letters nor quotes. nullopt for any other
-// format (names of days or months, quoted text), which the locale then writes.
-std::optional<QVector<DateField>> numericFields(const QString& format) {
+// The fields of a format made of numbers, month names and separators ("M/d/yyyy",
+// "d MMM yyyy"): d, dd, M, MM, MMM, MMMM, yy, yyyy and characters that are neither letters nor
+// quotes. nullopt for any other format (names of days, quoted text), which the locale then
+// writes.
+std::optional<QVector<DateField>> dateFields(const QString& format) {
     QVector<DateField> fields;
     for (qsizetype i = 0; i < format.size();) {
         const QChar c = format[i];
@@ -83,7 +85,7 @@ std::optional<QVector<DateField>> numericFields(const QString& format) {
         while (i + run < format.size() && format[i + run] == c)
             ++run;
         const char letter = c.toLatin1();
-        const bool number = (letter == 'd' && run <= 2) || (letter == 'M' && run <= 2) ||
+        const bool number = (letter == 'd' && run <= 2) || (letter == 'M' && run <= 4) ||
                             (letter == 'y' && (run == 2 || run == 4));
         if (number) {
             fields.append(DateField{letter, int(run)});
@@ -112,13 +114,16 @@ void appendNumber(QString& out, int value, int width) {
         out += QLatin1Char(digits[--count]);
 }
 
-// The short date format of the last locale asked for, and its numeric fields when it has only
-// those: a list or a listing shows thousands of dates in one locale, and reading the format
-// again for every one of them took most of the time they took to write.
+// The short date format of the last locale asked for, its fields when it has only those
+// dateFields reads, and the locale's month names: a list or a listing shows thousands of dates
+// in one locale, and reading the format again for every one of them took most of the time
+// they took to write.
 struct ShortDateCache {
     QLocale locale;
     QString format;
     std::optional<QVector<DateField>> fields;
+    QStringList shortMonths = {};
+    QStringList longMonths = {};
 };
 
 const ShortDateCache& shortDateCache(const QLocale& locale) {
@@ -126,9 +131,12 @@ const ShortDateCache& shortDateCache(const QLocale& locale) {
     if (!cache || cache->locale != locale) {
         const QString format = withFourDigitYear(locale.dateFormat(QLocale::ShortFormat));
         // Fields written here use ASCII digits, as the locale does only when its zero is "0".
-        auto fields =
-            locale.zeroDigit() == QLatin1String("0") ? numericFields(format) : std::nullopt;
+        auto fields = locale.zeroDigit() == QLatin1String("0") ? dateFields(format) : std::nullopt;
         cache = ShortDateCache{locale, format, std::move(fields)};
+        for (int month = 1; month <= 12; ++month) {
+            cache->shortMonths.append(locale.monthName(month, QLocale::ShortFormat));
+            cache->longMonths.append(locale.monthName(month, QLocale::LongFormat));
+        }
     }
     return *cache;
 }
@@ -156,7 +164,12 @@ QString shortDate(const QDate& date, const QLocale& locale) {
             appendNumber(text, date.day(), field.width);
             break;
         case 'M':
-            appendNumber(text, date.month(), field.width);
+            if (field.width == 3)
+                text += cache.shortMonths.at(date.month() - 1);
+            else if (field.width == 4)
+                text += cache.longMonths.at(date.month() - 1);
+            else
+                appendNumber(text, date.month(), field.width);
             break;
         case 'y':
             appendNumber(text, field.width == 2 ? date.year() % 100 : date.year(), field.width);
