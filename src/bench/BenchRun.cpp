@@ -25,6 +25,7 @@
 #include "search/SearchQuery.h"
 #include "widgets/GridView.h"
 #include "windows/collections/frmCollections.h"
+#include "windows/inventory/ViewValueList.h"
 #include "windows/inventory/frmInventory.h"
 #include "windows/inventory/frmInventoryItem.h"
 #include "windows/inventory/frmMoveLocation.h"
@@ -248,7 +249,7 @@ void BenchRun::inventoryListings() {
     measure(QStringLiteral("grid query, one location"), Target::Listing,
             [&] { return gridRows(QStringLiteral("Kitchen")); });
 
-    // The value lists as the inventory window fills them.
+    // The value lists, filled by the inventory window's own code.
     QListWidget list;
     const struct {
         const char* view;
@@ -259,19 +260,11 @@ void BenchRun::inventoryListings() {
                  {"Purchase Date", "PurchaseDT"}};
     for (const auto& view : views) {
         const QString column = QLatin1String(view.column);
-        measure(
-            QStringLiteral("value list, %1").arg(QLatin1String(view.view)), Target::Listing, [&] {
-                const Recordset rows = items.DistinctFieldValue(column);
-                list.clear();
-                list.addItem(AllValues);
-                for (int row = 0; row < rows.rowCount(); ++row) {
-                    const QString text =
-                        General::NullToDefault(rows.value(row, 0), General::KindText).toString();
-                    if (!text.isEmpty())
-                        list.addItem(text);
-                }
-                return qint64(list.count());
-            });
+        measure(QStringLiteral("value list, %1").arg(QLatin1String(view.view)), Target::Listing,
+                [&] {
+                    ViewValueList::fill(&list, items, column);
+                    return qint64(list.count());
+                });
     }
 }
 
@@ -399,8 +392,7 @@ void BenchRun::collectionGrids() {
         measure(name == small ? QStringLiteral("MainGrid, small collection beside large ones")
                               : QStringLiteral("MainGrid, four-field collection"),
                 Target::Listing, [&] {
-                    const GridRows rows =
-                        GridRows::fromRecordset(CollectionGrid::rows(gData->Collection(), name, 0));
+                    const GridRows rows = CollectionGrid::gridRows(gData->Collection(), name, 0);
                     return qint64(rows.rowCount());
                 });
     }
@@ -437,7 +429,8 @@ void BenchRun::search() {
                                           .value = QStringLiteral("50"),
                                           .join = SearchCondition::Join::And}};
     measure(QStringLiteral("search, three criteria"), Target::Listing, [&] {
-        FillListView(&grid, SearchQuery::run(*gData, target, columns, criteria, 0));
+        RowCursor found = SearchQuery::cursor(*gData, target, columns, criteria, 0);
+        FillListView(&grid, found);
         show(&grid);
         return qint64(grid.rowCount());
     });

@@ -36,7 +36,9 @@ void TablePrinter::print(QTextStream& out, const Recordset& rows, bool withHeade
         out << line << '\n';
     }
     for (int row = 0; row < rows.rowCount(); ++row) {
-        line.clear();
+        // Emptied, not cleared: clear() gives the buffer back, and each line would grow one
+        // again.
+        line.resize(0);
         for (int column = 0; column < rows.columnCount(); ++column)
             cell(column,
                  General::NullToDefault(rows.value(row, column), General::KindText).toString());
@@ -60,7 +62,7 @@ qint64 TablePrinter::print(QTextStream& out, RowCursor& rows) {
         GridRows chunk = GridRows::forCursor(rows);
         const qint64 read = chunk.readRows(rows, ChunkRows);
         for (int row = 0; row < chunk.rowCount(); ++row) {
-            line.clear();
+            line.resize(0);
             for (int column = 0; column < chunk.columnCount(); ++column) {
                 if (column > 0)
                     line += QLatin1Char('\t');

@@ -175,6 +175,8 @@ private slots:
         QCOMPARE(Currency::parse("-$3")->units(), -30000);
         QVERIFY(!Currency::parse("$3", false));
         QVERIFY(!Currency::parse("1.23456"));
+        QCOMPARE(Currency::parse("-0012.5")->units(), -125000);
+        QVERIFY(!Currency::parse("1.5", true, 0));
         QVERIFY(!Currency::parse("12,34"));
         QCOMPARE(Currency::fromUnits(12345000).format("$#,##0.00"), QString("$1,234.50"));
         QCOMPARE(Currency::fromUnits(-12345000).format("$#,##0"), QString("-$1,235"));
@@ -193,6 +195,14 @@ private slots:
                  QString("2026-01-02 03:04:05"));
         QCOMPARE(DateText::fromStorage("2026-01-02").toDate(), QDate(2026, 1, 2));
         QVERIFY(!DateText::fromStorage("1/2/2026").isValid());
+        // Short dates are written without the locale's formatter where they can be: the
+        // text must be the locale's own, in whatever locale comes next.
+        for (const char* name : {"en_US", "de_DE", "C", "hu_HU", "ar_EG", "ja_JP", "fa_IR"}) {
+            const QLocale locale = QString(name) == "C" ? QLocale::c() : QLocale(name);
+            for (const QDate& date : {QDate(2026, 1, 5), QDate(1999, 12, 31), QDate(7, 3, 9)})
+                QCOMPARE(DateText::shortDate(date, locale),
+                         locale.toString(date, DateText::shortDateFormat(locale)));
+        }
     }
 
     void typedDates_data() {

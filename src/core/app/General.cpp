@@ -201,7 +201,10 @@ Currency ReplacementByPercent(Currency purchase) {
 }
 
 QString FormatPrice(const QVariant& value, bool withDollar) {
-    const int round = Settings::integer(SettingKeys::RoundPrices, 0);
+    return FormatPrice(value, withDollar, Settings::integer(SettingKeys::RoundPrices, 0));
+}
+
+QString FormatPrice(const QVariant& value, bool withDollar, int round) {
     const auto amount = ToCurrency(value);
     if (!amount)
         return value.isNull() ? QString() : value.toString();
@@ -214,6 +217,12 @@ QString FieldValueText(const QVariant& value, short fieldKind) {
 }
 
 QVariant FieldValue(const QVariant& value, short fieldKind) {
+    if (fieldKind == colFieldType::Money)
+        return FormatPrice(value, true);
+    return FieldValue(value, fieldKind, 0);
+}
+
+QVariant FieldValue(const QVariant& value, short fieldKind, int roundPrices) {
     switch (fieldKind) {
     case colFieldType::String:
     case colFieldType::FixedList:
@@ -226,7 +235,7 @@ QVariant FieldValue(const QVariant& value, short fieldKind) {
     case colFieldType::YesNo:
         return yesNoText(value);
     case colFieldType::Money:
-        return FormatPrice(value, true);
+        return FormatPrice(value, true, roundPrices);
     default:
         return QString();
     }

@@ -56,6 +56,8 @@ Currency ReplacementByPercent(Currency purchase);
 // An amount as "0.00", or "0" when the "Round Prices" setting is 1, led by "$" when withDollar.
 // Null and the empty text give "".
 QString FormatPrice(const QVariant& value, bool withDollar);
+// The same with the setting's value given (a long list reads the setting once).
+QString FormatPrice(const QVariant& value, bool withDollar, int roundPrices);
 
 // A collection field value as the grid and the reports show it, by field type code: text as it
 // is, Yes/No as "True"/"False", Currency through FormatPrice with "$", a date in its short form
@@ -64,5 +66,7 @@ QString FieldValueText(const QVariant& value, short fieldKind);
 // The same, as a value that sorts by what it stands for: a QDate for a date that can be read,
 // otherwise FieldValueText's text (numbers and amounts are sorted by the text they read as).
 QVariant FieldValue(const QVariant& value, short fieldKind);
+// The same with the "Round Prices" setting's value given.
+QVariant FieldValue(const QVariant& value, short fieldKind, int roundPrices);
 
 } // namespace General

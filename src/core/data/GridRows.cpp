@@ -103,6 +103,7 @@ class GridRows::Column {
 public:
     QString moneyPattern;
     ColumnValue::Kind declared = ColumnValue::Kind::Unknown;
+    Adapter adapt;
 
     qsizetype size() const { return qsizetype(m_kinds.size()); }
     CellKind kind(qsizetype i) const { return m_kinds[size_t(i)]; }
@@ -371,8 +372,13 @@ qint64 GridRows::readRows(RowCursor& cursor, qint64 maxRows) {
     qint64 count = 0;
     while ((maxRows <= 0 || count < maxRows) && cursor.advance()) {
         sqlite3_stmt* statement = cursor.m_statement->handle();
-        for (int c = 0; c < columnCount(); ++c)
-            m_columns[size_t(c)]->addCell(statement, c);
+        for (int c = 0; c < columnCount(); ++c) {
+            Column& column = *m_columns[size_t(c)];
+            if (column.adapt)
+                column.addValue(column.adapt(ColumnValue::read(statement, c, column.declared)));
+            else
+                column.addCell(statement, c);
+        }
         m_order.push_back(quint32(m_order.size()));
         ++count;
     }
@@ -382,6 +388,11 @@ qint64 GridRows::readRows(RowCursor& cursor, qint64 maxRows) {
             column->finish();
     }
     return count;
+}
+
+void GridRows::setAdapter(int column, Adapter adapt) {
+    if (column >= 0 && column < columnCount())
+        m_columns[size_t(column)]->adapt = std::move(adapt);
 }
 
 int GridRows::rowCount() const {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,10 @@ public:
     static GridRows forCursor(const RowCursor& cursor);
     // Reads the cursor's next rows (all of them when maxRows is 0) and returns how many came.
     qint64 readRows(RowCursor& cursor, qint64 maxRows = 0);
+    // The values of the column, as read from a cursor, are stored as `adapt` makes them (a
+    // collection's field shown by its kind). Set before reading.
+    using Adapter = std::function<QVariant(const QVariant&)>;
+    void setAdapter(int column, Adapter adapt);
 
     int rowCount() const;
     int columnCount() const { return int(m_headers.size()); }

@@ -4,8 +4,8 @@ Inventory::Inventory(const dvData& data)
     : RecordStore(data)
     , m_item(data) {}
 
-Recordset Inventory::Search(const QList<ResultColumn>& columns,
-                            const SearchCondition& condition) const {
+SqlFragment Inventory::searchStatement(const QList<ResultColumn>& columns,
+                                       const SearchCondition& condition) {
     const QStringList& known = invItem::columnNames();
     QString sql = QStringLiteral("SELECT ItemID");
     if (!columns.isEmpty())
@@ -16,7 +16,21 @@ Recordset Inventory::Search(const QList<ResultColumn>& columns,
         sql += QStringLiteral(" WHERE ") + where.text;
     // In the order the items were added, whichever way the engine finds them.
     sql += QStringLiteral(" ORDER BY ItemID");
+    return {sql, where.params};
+}
+
+Recordset Inventory::Search(const QList<ResultColumn>& columns,
+                            const SearchCondition& condition) const {
+    const SqlFragment statement = searchStatement(columns, condition);
     Connection connection = connect();
     SearchCondition::registerFunctions(connection);
-    return connection.query(sql, where.params);
+    return connection.query(statement.text, statement.params);
+}
+
+RowCursor Inventory::SearchRows(const QList<ResultColumn>& columns,
+                                const SearchCondition& condition) const {
+    const SqlFragment statement = searchStatement(columns, condition);
+    Connection connection = connect();
+    SearchCondition::registerFunctions(connection);
+    return RowCursor(std::move(connection), statement.text, statement.params);
 }

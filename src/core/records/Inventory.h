@@ -18,7 +18,13 @@ public:
     // were added. A column or condition naming anything but a column of tblItem throws DbError.
     Recordset Search(const QList<ResultColumn>& columns,
                      const SearchCondition& condition = {}) const;
+    // The same rows read one at a time.
+    RowCursor SearchRows(const QList<ResultColumn>& columns,
+                         const SearchCondition& condition = {}) const;
 
 private:
+    static SqlFragment searchStatement(const QList<ResultColumn>& columns,
+                                       const SearchCondition& condition);
+
     invItem m_item;
 };

@@ -49,14 +49,19 @@ colItem::colItem(const dvData& data)
     : RecordStore(data)
     , m_field(data) {}
 
-Recordset colItem::MainGrid(const QString& collection, int roundPrices) const {
+SqlFragment colItem::mainGridStatement(Connection& connection, const QString& collection,
+                                       int roundPrices, QVector<short>* fieldKinds) {
     const QString format =
         roundPrices == 1 ? QStringLiteral("$#,##0") : QStringLiteral("$#,##0.00");
-    Connection connection = connect();
     const Recordset fields = connection.query(
-        QStringLiteral("SELECT FieldID, FieldNM FROM tblCollectionField WHERE CollectionNM = ? "
-                       "ORDER BY FieldID"),
+        QStringLiteral("SELECT FieldID, FieldNM, FieldTypeCD FROM tblCollectionField "
+                       "WHERE CollectionNM = ? ORDER BY FieldID"),
         {collection});
+    if (fieldKinds) {
+        fieldKinds->clear();
+        for (int k = 0; k < fields.rowCount(); ++k)
+            fieldKinds->append(short(fields.value(k, QStringLiteral("FieldTypeCD")).toInt()));
+    }
     const FieldJoins joins = fieldJoins(fields, [&fields](int k) {
         return SqlFragment::quoteIdentifier(fields.value(k, QStringLiteral("FieldNM")).toString());
     });
@@ -67,7 +72,21 @@ Recordset colItem::MainGrid(const QString& collection, int roundPrices) const {
     const QString sql = QStringLiteral("SELECT %1 FROM tblCollectionItem a%2 "
                                        "WHERE a.CollectionNM = ? ORDER BY a.ItemID")
                             .arg(columns.join(QStringLiteral(", ")), joins.joins);
-    return connection.query(sql, joins.params + QVariantList{collection});
+    return {sql, joins.params + QVariantList{collection}};
+}
+
+Recordset colItem::MainGrid(const QString& collection, int roundPrices) const {
+    Connection connection = connect();
+    const SqlFragment statement = mainGridStatement(connection, collection, roundPrices, nullptr);
+    return connection.query(statement.text, statement.params);
+}
+
+RowCursor colItem::MainGridRows(const QString& collection, int roundPrices,
+                                QVector<short>* fieldKinds) const {
+    Connection connection = connect();
+    const SqlFragment statement =
+        mainGridStatement(connection, collection, roundPrices, fieldKinds);
+    return RowCursor(std::move(connection), statement.text, statement.params);
 }
 
 Recordset colItem::List(const QString& collection, const QString& orderBy) const {

@@ -8,6 +8,7 @@
 
 #include <QMap>
 #include <QVariant>
+#include <QVector>
 #include <optional>
 
 // The items of the collections (tblCollectionItem), and the two queries that turn their
@@ -42,6 +43,10 @@ public:
     // row per item that has a value for every field, in the order the items were added. A
     // collection without items still gives every column.
     Recordset MainGrid(const QString& collection, int roundPrices) const;
+    // The same rows read one at a time, on one connection; `fieldKinds`, when given, receives
+    // the FieldTypeCD of each field column, in column order.
+    RowCursor MainGridRows(const QString& collection, int roundPrices,
+                           QVector<short>* fieldKinds = nullptr) const;
     // The collection's item rows; orderBy lists columns of tblCollectionItem (empty: ItemNM).
     Recordset List(const QString& collection, const QString& orderBy = QString()) const;
     // One column (by its name in tblCollectionItem) of the rows List gives in its default
@@ -106,6 +111,9 @@ private:
                          const QVariant& replacePrice, const QString& comments);
     static void update(Connection& connection, qint64 itemID, const Changes& changes);
     // The statement of Search; it reads the collection's fields on the caller's connection.
+    // MainGrid's statement; see MainGridRows for fieldKinds.
+    static SqlFragment mainGridStatement(Connection& connection, const QString& collection,
+                                         int roundPrices, QVector<short>* fieldKinds);
     static SqlFragment searchStatement(Connection& connection, const QString& collection,
                                        const QList<ResultColumn>& columns,
                                        const SearchCondition& condition, const QString& orderBy);

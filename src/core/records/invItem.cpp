@@ -123,14 +123,22 @@ Recordset invItem::ListMainGrid(int roundPrices, const QString& inType, const QS
     return Recordset(names, rows);
 }
 
-Recordset invItem::DistinctFieldValue(const QString& fieldName) const {
+QString invItem::distinctStatement(const QString& fieldName) {
     QString column;
     for (const QString& candidate : columnNames())
         if (candidate.compare(fieldName, Qt::CaseInsensitive) == 0)
             column = candidate;
     if (column.isEmpty())
         throw DbError(QStringLiteral("The item table has no column '%1'.").arg(fieldName));
-    return read(QStringLiteral("SELECT DISTINCT %1 FROM tblItem ORDER BY %1").arg(column));
+    return QStringLiteral("SELECT DISTINCT %1 FROM tblItem ORDER BY %1").arg(column);
+}
+
+Recordset invItem::DistinctFieldValue(const QString& fieldName) const {
+    return read(distinctStatement(fieldName));
+}
+
+RowCursor invItem::DistinctFieldValueRows(const QString& fieldName) const {
+    return readRows(distinctStatement(fieldName), {});
 }
 
 Recordset invItem::Retrieve(qint64 itemID) const {

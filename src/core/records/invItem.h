@@ -93,6 +93,8 @@ public:
     // The different values of one column of tblItem, sorted; the result column is named after
     // it. Only the columns of tblItem are accepted (DbError otherwise).
     Recordset DistinctFieldValue(const QString& fieldName) const;
+    // The same values read one at a time (a list of many values fills without a copy).
+    RowCursor DistinctFieldValueRows(const QString& fieldName) const;
     // The item's whole row (no row when there is no such item).
     Recordset Retrieve(qint64 itemID) const;
     // Whole item rows, filtered by location when one is given, else by type when one is given
@@ -130,6 +132,8 @@ public:
 private:
     static SqlFragment listStatement(const QString& LocationTX, const QString& TypeTX,
                                      const QString& orderBy);
+    // SELECT DISTINCT of the tblItem column named (in any letter case); DbError for another.
+    static QString distinctStatement(const QString& fieldName);
 
     invType m_type;
     invLocation m_location;

@@ -35,4 +35,14 @@ Recordset run(const dvData& data, const SearchTarget& target, const QStringList&
                                            QStringLiteral("ItemID"));
 }
 
+RowCursor cursor(const dvData& data, const SearchTarget& target, const QStringList& chosenColumns,
+                 const QList<CriteriaRow>& rows, int roundPrices) {
+    const QList<ResultColumn> columns = resultColumns(target, chosenColumns, roundPrices);
+    const SearchCondition condition = SearchCriteria::condition(target, rows);
+    if (target.isInventory())
+        return data.Inventory().SearchRows(columns, condition);
+    return data.Collection().Item().SearchRows(target.collectionName(), columns, condition,
+                                               QStringLiteral("ItemID"));
+}
+
 } // namespace SearchQuery

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Recordset.h"
+#include "data/RowCursor.h"
 #include "records/ResultColumn.h"
 #include "search/SearchCriteria.h"
 
@@ -16,8 +17,12 @@ QList<ResultColumn> resultColumns(const SearchTarget& target, const QStringList&
                                   int roundPrices);
 
 // Runs the search: ItemID, then the chosen columns, of the items that meet the criteria, in the
-// order the items were added. The rows must pass SearchCriteria::ValidCriteria; throws DbError otherwise.
+// order the items were added. The rows must pass SearchCriteria::ValidCriteria; throws DbError
+// otherwise.
 Recordset run(const dvData& data, const SearchTarget& target, const QStringList& chosenColumns,
               const QList<CriteriaRow>& rows, int roundPrices);
+// The same rows read one at a time, as a grid takes them.
+RowCursor cursor(const dvData& data, const SearchTarget& target, const QStringList& chosenColumns,
+                 const QList<CriteriaRow>& rows, int roundPrices);
 
 } // namespace SearchQuery

@@ -5,7 +5,7 @@
 GridModel::GridModel(QObject* parent)
     : QAbstractTableModel(parent) {}
 
-void GridModel::replaceRows(GridRows rows) {
+void GridModel::setRows(GridRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
     m_sortedColumn = -1;
@@ -14,7 +14,7 @@ void GridModel::replaceRows(GridRows rows) {
 }
 
 void GridModel::setRecordset(const Recordset& recordset) {
-    replaceRows(GridRows::fromRecordset(recordset));
+    setRows(GridRows::fromRecordset(recordset));
 }
 
 void GridModel::fill(RowCursor& cursor) {
@@ -35,7 +35,7 @@ void GridModel::fill(RowCursor& cursor) {
 }
 
 void GridModel::clear() {
-    replaceRows(GridRows());
+    setRows(GridRows());
 }
 
 QString GridModel::text(int row, int column) const {

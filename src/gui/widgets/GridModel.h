@@ -25,7 +25,7 @@ public:
     // read, so that a refill never holds both; an error before that leaves them as they were.
     void fill(RowCursor& cursor);
     // Replaces the headers and the rows with rows read already (elsewhere, or earlier).
-    void replaceRows(GridRows rows);
+    void setRows(GridRows rows);
     // Removes every row and every column header.
     void clear();
 

@@ -168,6 +168,10 @@ void FillListView(GridView* grid, RowCursor& rows) {
     grid->gridModel()->fill(rows);
 }
 
+void FillListView(GridView* grid, GridRows rows) {
+    grid->gridModel()->setRows(std::move(rows));
+}
+
 namespace {
 
 QString rowText(const GridView* grid, int row) {

@@ -79,6 +79,8 @@ void FillListView(GridView* grid, const Recordset& recordset);
 // The same from a cursor, read to its end as the rows are stored: the rows of a large table are
 // never held twice.
 void FillListView(GridView* grid, RowCursor& rows);
+// The same from rows already read.
+void FillListView(GridView* grid, GridRows rows);
 
 // Puts the selected row on the clipboard: its item text, then a TAB and each sub-item. Does
 // nothing when no row is selected.

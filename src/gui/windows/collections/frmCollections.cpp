@@ -238,7 +238,7 @@ void frmCollections::lvwItems_Populate() {
         }
         const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
         FillListView(m_lvwItems,
-                     CollectionGrid::rows(gData->Collection(), m_collection, roundPrices));
+                     CollectionGrid::gridRows(gData->Collection(), m_collection, roundPrices));
         lvwItems_SizeColumns();
         frmMain& main = mainWindow();
         main.setMenuItemEnabled(MenuItem::EditCopyGrid, true);

@@ -11,6 +11,7 @@
 #include "types/DateText.h"
 #include "widgets/GridView.h"
 #include "widgets/NamedWidgets.h"
+#include "windows/inventory/ViewValueList.h"
 #include "windows/inventory/frmInventoryItem.h"
 
 #include <QComboBox>
@@ -27,8 +28,6 @@ namespace {
 using NamedWidgets::button;
 using NamedWidgets::control;
 using NamedWidgets::label;
-
-const QString AllValues = QStringLiteral("*** All ***");
 
 // The views, in the order the view box offers them, with the column each one lists.
 struct View {
@@ -147,19 +146,10 @@ void frmInventory::lstViewValues_Populate(std::optional<int> setIndex) {
         if (view == QString::fromLatin1(candidate.caption).toUpper())
             column = QLatin1String(candidate.column);
     }
-    const Recordset rows = gData->Inventory().Item().DistinctFieldValue(column);
-
     int selected = -1;
     {
         const QSignalBlocker blocker(m_lstViewValues);
-        m_lstViewValues->clear();
-        m_lstViewValues->addItem(AllValues);
-        for (const QVariant& value : rows.columnValues(column)) {
-            const QString text = General::NullToDefault(value, General::KindText).toString();
-            if (!text.isEmpty())
-                m_lstViewValues->addItem(text);
-        }
-        if (!rows.isEmpty())
+        if (ViewValueList::fill(m_lstViewValues, gData->Inventory().Item(), column) > 0)
             selected = 0;
         if (setIndex && *setIndex >= 0 && *setIndex < m_lstViewValues->count())
             selected = *setIndex;
@@ -200,7 +190,7 @@ void frmInventory::lvwItems_Populate() {
     // At start-up the rows may have been read already, while the main window was being built.
     if (std::optional<GridRows> read =
             GridPrefetch::take({roundPrices, type, location, manufacturer, purchaseDate})) {
-        m_lvwItems->gridModel()->replaceRows(std::move(*read));
+        m_lvwItems->gridModel()->setRows(std::move(*read));
     } else {
         RowCursor rows =
             items.ListMainGridRows(roundPrices, type, location, manufacturer, purchaseDate);

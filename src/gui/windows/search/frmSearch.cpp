@@ -274,7 +274,7 @@ void frmSearch::cmdSearch_Click() {
     if (!ValidCriteria(rows))
         return;
     const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
-    const Recordset found = SearchQuery::run(*gData, *m_target, chosenColumns(), rows, roundPrices);
+    RowCursor found = SearchQuery::cursor(*gData, *m_target, chosenColumns(), rows, roundPrices);
     // The rows come in the order the items were added, with the columns chosen this time.
     m_lvwItems->setSortKey(-1);
     FillListView(m_lvwItems, found);
