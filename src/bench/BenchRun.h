@@ -72,6 +72,8 @@ private:
     // One row measured against the replay of its own statements.
     BenchTable::Row measure(const QString& name, BenchTable::Target target, const Action& action);
     void add(BenchTable::Row row);
+    // Target::Absolute where the run is of the size the fixed time limits are set for.
+    BenchTable::Target fixedLimit() const;
 
     void startWindows();
     void inventoryListings();
