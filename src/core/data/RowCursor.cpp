@@ -1,5 +1,6 @@
 #include "data/RowCursor.h"
 
+#include "data/DbError.h"
 #include "data/Statement.h"
 
 #include <sqlite3.h>
@@ -69,4 +70,15 @@ bool RowCursor::next() {
     for (int i = 0; i < m_columns.size(); ++i)
         m_row.append(ColumnValue::read(stmt, i, m_columns[i].kind));
     return true;
+}
+
+const QVariant& RowCursor::value(const QString& column) const {
+    // Names of another length never match; skipping them cheaply matters, as a report asks
+    // for its columns by name in every row.
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const QString& name = m_columns[i].name;
+        if (name.size() == column.size() && name.compare(column, Qt::CaseInsensitive) == 0)
+            return m_row.at(i);
+    }
+    throw DbError(QStringLiteral("The result has no column named '%1'.").arg(column));
 }

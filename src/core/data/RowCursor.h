@@ -44,6 +44,9 @@ public:
     bool next();
     // The current row, typed as in a Recordset (Null is an invalid QVariant).
     const QVariantList& row() const { return m_row; }
+    // A value of the current row by its column's name (letter case aside); throws DbError when
+    // the statement has no such column.
+    const QVariant& value(const QString& column) const;
 
 private:
     // GridRows reads the values of each row straight from the statement, in a form of its own.

@@ -89,11 +89,21 @@ RowCursor colItem::MainGridRows(const QString& collection, int roundPrices,
     return RowCursor(std::move(connection), statement.text, statement.params);
 }
 
+namespace {
+
+QString listStatement(const QString& order) {
+    return QStringLiteral("SELECT * FROM tblCollectionItem WHERE CollectionNM = ? ORDER BY %1")
+        .arg(order.isEmpty() ? QStringLiteral("ItemNM") : order);
+}
+
+} // namespace
+
 Recordset colItem::List(const QString& collection, const QString& orderBy) const {
-    const QString order = orderByList(orderBy, itemColumns());
-    return read(QStringLiteral("SELECT * FROM tblCollectionItem WHERE CollectionNM = ? ORDER BY %1")
-                    .arg(order.isEmpty() ? QStringLiteral("ItemNM") : order),
-                {collection});
+    return read(listStatement(orderByList(orderBy, itemColumns())), {collection});
+}
+
+RowCursor colItem::ListRows(const QString& collection, const QString& orderBy) const {
+    return readRows(listStatement(orderByList(orderBy, itemColumns())), {collection});
 }
 
 QVariantList colItem::ListColumn(const QString& collection, const QString& column) const {

@@ -49,6 +49,8 @@ public:
                            QVector<short>* fieldKinds = nullptr) const;
     // The collection's item rows; orderBy lists columns of tblCollectionItem (empty: ItemNM).
     Recordset List(const QString& collection, const QString& orderBy = QString()) const;
+    // The rows of List, read one at a time (a report of a large collection).
+    RowCursor ListRows(const QString& collection, const QString& orderBy = QString()) const;
     // One column (by its name in tblCollectionItem) of the rows List gives in its default
     // order, without reading the rest of each row: what a graph sums. Throws DbError for no
     // such column.

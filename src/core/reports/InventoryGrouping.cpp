@@ -21,9 +21,13 @@ bool sameGroup(const QString& a, const QString& b) {
     return true;
 }
 
+QString selectedOrder() {
+    return QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX, ItemID");
+}
+
 } // namespace
 
-InventoryGrouping::InventoryGrouping(QString column, Recordset rows)
+InventoryGrouping::InventoryGrouping(QString column, RowCursor rows)
     : m_column(std::move(column))
     , m_rows(std::move(rows)) {}
 
@@ -37,28 +41,39 @@ InventoryGrouping InventoryGrouping::byTypeOrLocation(const invItem& items, cons
     const QString byLocation = QStringLiteral("LocationTX");
     const QString within = QStringLiteral(", ManufacturerNM, ItemNM, ItemID");
     if (isFilter(type))
-        return {byType, items.List(QString(), type, byType + within)};
+        return {byType, items.ListRows(QString(), type, byType + within)};
     if (isFilter(location))
-        return {byLocation, items.List(location, QString(), byLocation + within)};
+        return {byLocation, items.ListRows(location, QString(), byLocation + within)};
     if (type == QLatin1String(AllEntry))
-        return {byType, items.List(QString(), QString(), byType + within)};
-    return {byLocation, items.List(QString(), QString(), byLocation + within)};
+        return {byType, items.ListRows(QString(), QString(), byType + within)};
+    return {byLocation, items.ListRows(QString(), QString(), byLocation + within)};
 }
 
-Recordset InventoryGrouping::selectedItems(rptGeneral& page, const invItem& items,
-                                           const QString& type, const QString& location) {
-    const QString order = QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX, ItemID");
+std::pair<QString, QString> InventoryGrouping::selectedFilter(rptGeneral& page, const QString& type,
+                                                              const QString& location) {
     if (isFilter(type)) {
         page.write(QStringLiteral("<h3>Selected Type: ") + rptGeneral::html(type) +
                    QStringLiteral("</h3>"));
-        return items.List(QString(), type, order);
+        return {QString(), type};
     }
     if (isFilter(location)) {
         page.write(QStringLiteral("<h3>Selected Location: ") + rptGeneral::html(location) +
                    QStringLiteral("</h3>"));
-        return items.List(location, QString(), order);
+        return {location, QString()};
     }
-    return items.List(QString(), QString(), order);
+    return {};
+}
+
+Recordset InventoryGrouping::selectedItems(rptGeneral& page, const invItem& items,
+                                           const QString& type, const QString& location) {
+    const auto [inLocation, inType] = selectedFilter(page, type, location);
+    return items.List(inLocation, inType, selectedOrder());
+}
+
+RowCursor InventoryGrouping::selectedItemRows(rptGeneral& page, const invItem& items,
+                                              const QString& type, const QString& location) {
+    const auto [inLocation, inType] = selectedFilter(page, type, location);
+    return items.ListRows(inLocation, inType, selectedOrder());
 }
 
 InventoryGrouping InventoryGrouping::byPurchaseLocation(const invItem& items, const QString& type,
@@ -66,32 +81,32 @@ InventoryGrouping InventoryGrouping::byPurchaseLocation(const invItem& items, co
     const QString column = QStringLiteral("PurchaseLocationTX");
     const QString order = column + QStringLiteral(", ManufacturerNM, ItemNM, ItemID");
     if (isFilter(type))
-        return {column, items.List(QString(), type, order)};
+        return {column, items.ListRows(QString(), type, order)};
     if (isFilter(location))
-        return {column, items.List(location, QString(), order)};
-    return {column, items.List(QString(), QString(), order)};
+        return {column, items.ListRows(location, QString(), order)};
+    return {column, items.ListRows(QString(), QString(), order)};
 }
 
-QString InventoryGrouping::groupValue(int row) const {
-    return General::NullToDefault(m_rows.value(row, m_column), General::KindText).toString();
+QString InventoryGrouping::groupValue() const {
+    return General::NullToDefault(m_rows.value(m_column), General::KindText).toString();
 }
 
-void InventoryGrouping::writeGroups(const std::function<bool(int row)>& takesPart,
+void InventoryGrouping::writeGroups(const std::function<bool(const RowCursor& row)>& takesPart,
                                     const std::function<void()>& openGroup,
-                                    const std::function<void(int row)>& writeRow,
+                                    const std::function<void(const RowCursor& row)>& writeRow,
                                     const std::function<void()>& closeGroup) {
     m_open.reset();
-    for (int row = 0; row < m_rows.rowCount(); ++row) {
-        if (takesPart && !takesPart(row))
+    while (m_rows.next()) {
+        if (takesPart && !takesPart(m_rows))
             continue;
-        const QString value = groupValue(row);
+        const QString value = groupValue();
         if (!m_open || !sameGroup(*m_open, value)) {
             if (m_open)
                 closeGroup();
             m_open = value;
             openGroup();
         }
-        writeRow(row);
+        writeRow(m_rows);
     }
     if (m_open)
         closeGroup();

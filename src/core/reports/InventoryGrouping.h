@@ -1,10 +1,12 @@
 #pragma once
 
 #include "data/Recordset.h"
+#include "data/RowCursor.h"
 
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class invItem;
 class rptGeneral;
@@ -38,15 +40,18 @@ public:
     // and ItemID. Writes the "Selected Type:" or "Selected Location:" heading of the filter used.
     static Recordset selectedItems(rptGeneral& page, const invItem& items, const QString& type,
                                    const QString& location);
+    // The same rows, read one at a time: a listing of a large inventory never holds them all.
+    static RowCursor selectedItemRows(rptGeneral& page, const invItem& items, const QString& type,
+                                      const QString& location);
 
-    const Recordset& rows() const { return m_rows; }
-    // Goes through the rows in order: a row for which takesPart (when given) is false is passed
-    // over; a row whose group value differs from the open group's (letter case aside, as the
-    // database sorts text), or that comes when no group is open, first closes the open group, if
-    // any, and opens its own; then the row is written. After the last row the open group is closed.
-    void writeGroups(const std::function<bool(int row)>& takesPart,
+    // Reads the rows once, in order, each while it is the cursor's current row: a row for which
+    // takesPart (when given) is false is passed over; a row whose group value differs from the
+    // open group's (letter case aside, as the database sorts text), or that comes when no group
+    // is open, first closes the open group, if any, and opens its own; then the row is written.
+    // After the last row the open group is closed.
+    void writeGroups(const std::function<bool(const RowCursor& row)>& takesPart,
                      const std::function<void()>& openGroup,
-                     const std::function<void(int row)>& writeRow,
+                     const std::function<void(const RowCursor& row)>& writeRow,
                      const std::function<void()>& closeGroup);
     // The open group's value as its first row holds it ("" for none).
     QString openValue() const { return m_open.value_or(QString()); }
@@ -54,11 +59,14 @@ public:
     QString heading() const;
 
 private:
-    InventoryGrouping(QString column, Recordset rows);
-    // A row's group value: the grouping column's text, "" for Null.
-    QString groupValue(int row) const;
+    InventoryGrouping(QString column, RowCursor rows);
+    // The filter of the item-by-item listings, its heading written: {location, type}.
+    static std::pair<QString, QString> selectedFilter(rptGeneral& page, const QString& type,
+                                                      const QString& location);
+    // The current row's group value: the grouping column's text, "" for Null.
+    QString groupValue() const;
 
     QString m_column;
-    Recordset m_rows;
+    RowCursor m_rows;
     std::optional<QString> m_open;
 };

@@ -8,73 +8,65 @@ namespace rptColDetailedList {
 
 namespace {
 
-QString cell(const QString& caption, const QString& text) {
-    return QStringLiteral("    <td width=\"50%\" valign=\"top\"><b>") + caption +
-           QStringLiteral("</b>:&nbsp; ") + text + QStringLiteral("</td>");
+void writeCell(rptGeneral& page, QStringView caption, QStringView text) {
+    page.writeLine(
+        {u"    <td width=\"50%\" valign=\"top\"><b>", caption, u"</b>:&nbsp; ", text, u"</td>"});
 }
 
-QStringList prices(const Recordset& items, int r) {
+void writePrices(rptGeneral& page, const Recordset& items, int r) {
+    const auto line = [&page](QStringView text) { page.writeLine({text}); };
     const auto money = [&](const char* column) {
         return ReportText::money(items.value(r, QLatin1String(column)));
     };
-    return {
-        QStringLiteral("  <tr>"),
-        QStringLiteral("    <td width=\"50%\" valign=\"top\">"),
-        QStringLiteral(
-            "      <table border=\"0\" width=\"100%\" cellspacing=\"0\" cellpadding=\"0\">"),
-        QStringLiteral("        <tr>"),
-        QStringLiteral("          <td width=\"33%\"><b>Purchase Price</b></td>"),
-        QStringLiteral("          <td width=\"33%\"><b>Appraisal Price</b></td>"),
-        QStringLiteral("          <td width=\"34%\"><b>Replacement Price</b></td>"),
-        QStringLiteral("        </tr>"),
-        QStringLiteral("        <tr>"),
-        QStringLiteral("          <td width=\"33%\">") + money("PurchasePriceAM") +
-            QStringLiteral("</td>"),
-        QStringLiteral("          <td width=\"33%\">") + money("AppraisalPriceAM") +
-            QStringLiteral("</td>"),
-        QStringLiteral("          <td width=\"34%\">") + money("ReplacePriceAM") +
-            QStringLiteral("</td>"),
-        QStringLiteral("        </tr>"),
-        QStringLiteral("      </table>"),
-        QStringLiteral("    </td>"),
-        QStringLiteral("  </tr>"),
-    };
+    line(u"  <tr>");
+    line(u"    <td width=\"50%\" valign=\"top\">");
+    line(u"      <table border=\"0\" width=\"100%\" cellspacing=\"0\" cellpadding=\"0\">");
+    line(u"        <tr>");
+    line(u"          <td width=\"33%\"><b>Purchase Price</b></td>");
+    line(u"          <td width=\"33%\"><b>Appraisal Price</b></td>");
+    line(u"          <td width=\"34%\"><b>Replacement Price</b></td>");
+    line(u"        </tr>");
+    line(u"        <tr>");
+    page.writeLine({u"          <td width=\"33%\">", money("PurchasePriceAM"), u"</td>"});
+    page.writeLine({u"          <td width=\"33%\">", money("AppraisalPriceAM"), u"</td>"});
+    page.writeLine({u"          <td width=\"34%\">", money("ReplacePriceAM"), u"</td>"});
+    line(u"        </tr>");
+    line(u"      </table>");
+    line(u"    </td>");
+    line(u"  </tr>");
 }
 
+// One item's block, each line written from its pieces as it is made.
 void writeItem(rptGeneral& page, const CollectionReportData& report, int r) {
     const Recordset& items = report.items();
     const auto value = [&](const char* column) {
         return ReportText::text(items.value(r, QLatin1String(column)));
     };
-    page.write({
-        QStringLiteral("<table border=\"0\" width=\"100%\" cellspacing=\"0\" cellpadding=\"0\">"),
-        QStringLiteral("  <tr>"),
-        cell(QStringLiteral("Item Name"), value("ItemNM")),
-        cell(QStringLiteral("Collection"), value("CollectionNM")),
-        QStringLiteral("  </tr>"),
-    });
+    const auto line = [&page](QStringView text) { page.writeLine({text}); };
+    line(u"<table border=\"0\" width=\"100%\" cellspacing=\"0\" cellpadding=\"0\">");
+    line(u"  <tr>");
+    writeCell(page, u"Item Name", value("ItemNM"));
+    writeCell(page, u"Collection", value("CollectionNM"));
+    line(u"  </tr>");
     const QStringList values = report.valueTexts(r);
     for (qsizetype i = 0; i < values.size(); ++i) {
-        page.write(QStringLiteral("  <tr>"));
-        page.write(cell(rptGeneral::html(report.fields().at(i).name), values.at(i)));
+        line(u"  <tr>");
+        writeCell(page, rptGeneral::html(report.fields().at(i).name), values.at(i));
         // The comments stand to the right of the field rows and the price row.
         if (i == 0)
-            page.write(QStringLiteral("    <td width=\"50%\" valign=\"top\" rowspan=\"%1\">"
-                                      "<b>Comments/Notes</b>:&nbsp; ")
-                           .arg(report.fieldCount() + 1) +
-                       value("CommentsTX") + QStringLiteral("</td>"));
-        page.write(QStringLiteral("  </tr>"));
+            page.writeLine({u"    <td width=\"50%\" valign=\"top\" rowspan=\"",
+                            QString::number(report.fieldCount() + 1),
+                            u"\"><b>Comments/Notes</b>:&nbsp; ", value("CommentsTX"), u"</td>"});
+        line(u"  </tr>");
     }
-    page.write(prices(items, r));
-    page.write({
-        QStringLiteral("  <tr>"),
-        QStringLiteral("    <td width=\"50%\" valign=\"top\" colspan=\"2\"><i>Last updated "
-                       "on:&nbsp; ") +
-            value("LastChangeDT") + QStringLiteral("</i></td>"),
-        QStringLiteral("  </tr>"),
-        QStringLiteral("</table>"),
-        QStringLiteral("<p>"),
-    });
+    writePrices(page, items, r);
+    line(u"  <tr>");
+    page.writeLine({u"    <td width=\"50%\" valign=\"top\" colspan=\"2\"><i>Last updated "
+                    u"on:&nbsp; ",
+                    value("LastChangeDT"), u"</i></td>"});
+    line(u"  </tr>");
+    line(u"</table>");
+    line(u"<p>");
 }
 
 } // namespace

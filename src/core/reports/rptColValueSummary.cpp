@@ -1,6 +1,6 @@
 #include "reports/rptColValueSummary.h"
 
-#include "reports/CollectionReportData.h"
+#include "data/dvData.h"
 #include "reports/ReportText.h"
 #include "reports/rptGeneral.h"
 
@@ -13,16 +13,25 @@ namespace {
 const std::array<const char*, 3> PriceColumns = {"PurchasePriceAM", "AppraisalPriceAM",
                                                  "ReplacePriceAM"};
 
-QString priceCell(const QString& money) {
-    return QStringLiteral("    <td width=\"20%\" align=\"right\">") + money +
-           QStringLiteral("&nbsp;</td>");
+// An item's row, written straight from its pieces; the prices are added to the totals.
+void writeItemRow(rptGeneral& page, const RowCursor& item, std::array<Currency, 3>& totals) {
+    using namespace ReportText;
+    page.writeLine({u"  <tr>"});
+    for (const char* column : {"ItemNM", "CollectionNM"})
+        page.writeLine(
+            {u"    <td width=\"20%\">", text(item.value(QLatin1String(column))), u"&nbsp;</td>"});
+    for (std::size_t i = 0; i < PriceColumns.size(); ++i) {
+        const QVariant& price = item.value(QLatin1String(PriceColumns[i]));
+        page.writeLine({u"    <td width=\"20%\" align=\"right\">", money(price), u"&nbsp;</td>"});
+        totals[i] += amount(price);
+    }
+    page.writeLine({u"  </tr>"});
 }
 
 } // namespace
 
 QString Generate(rptGeneral& page, const dvData& data, const QString& collection) {
     using namespace ReportText;
-    const CollectionReportData report(data, collection, false);
     page.StartReport(QStringLiteral("Collection Value Summary for '") + collection +
                      QStringLiteral("'"));
     page.write(QStringList{table()} + row({headerCell(20, QStringLiteral("Item Name")),
@@ -31,17 +40,10 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& collection
                                            headerCell(20, QStringLiteral("Appraisal Price")),
                                            headerCell(20, QStringLiteral("Replacement Price"))}));
     std::array<Currency, 3> totals{};
-    const Recordset& items = report.items();
-    for (int r = 0; r < items.rowCount(); ++r) {
-        QStringList cells = {rowCell(20, text(items.value(r, QStringLiteral("ItemNM")))),
-                             rowCell(20, text(items.value(r, QStringLiteral("CollectionNM"))))};
-        for (std::size_t i = 0; i < PriceColumns.size(); ++i) {
-            const QVariant price = items.value(r, QLatin1String(PriceColumns[i]));
-            cells.append(priceCell(money(price)));
-            totals[i] += amount(price);
-        }
-        page.write(row(cells));
-    }
+    RowCursor items =
+        data.Collection().Item().ListRows(collection, QStringLiteral("ItemNM, ItemID"));
+    while (items.next())
+        writeItemRow(page, items, totals);
     QStringList cells = {QStringLiteral("    <td width=\"20%\" align=\"right\" colspan=\"2\" "
                                         "class=\"totalLine\">Totals: &nbsp;&nbsp;&nbsp;</td>")};
     for (const Currency total : totals)

@@ -34,17 +34,17 @@ QStringList groupOpening(const InventoryGrouping& groups) {
 }
 
 // The lines of an item's row, written straight from their pieces.
-void writeItemRow(rptGeneral& page, const Recordset& rows, int r) {
+void writeItemRow(rptGeneral& page, const RowCursor& row) {
     using namespace ReportText;
     page.writeLine({u"  <tr>"});
     for (const char* column : {"ManufacturerNM", "ItemNM", "ModelSeriesTX"})
-        page.writeLine({u"    <td width=\"15%\">", text(rows.value(r, QLatin1String(column))),
-                        u"&nbsp;</td>"});
+        page.writeLine(
+            {u"    <td width=\"15%\">", text(row.value(QLatin1String(column))), u"&nbsp;</td>"});
     for (const char* column : PriceColumns)
         page.writeLine({u"    <td width=\"15%\" align=\"right\">",
-                        money(rows.value(r, QLatin1String(column))), u"&nbsp;</td>"});
+                        money(row.value(QLatin1String(column))), u"&nbsp;</td>"});
     page.writeLine({u"    <td width=\"10%\" align=\"center\">",
-                    shortDate(rows.value(r, QStringLiteral("PurchaseDT"))), u"&nbsp;</td>"});
+                    shortDate(row.value(QStringLiteral("PurchaseDT"))), u"&nbsp;</td>"});
     page.writeLine({u"  </tr>"});
 }
 
@@ -78,15 +78,14 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                  const QString& location) {
     page.StartReport(QStringLiteral("Inventory Cost Summary"));
     auto groups = InventoryGrouping::byTypeOrLocation(data.Inventory().Item(), type, location);
-    const Recordset& rows = groups.rows();
     Totals groupTotals{};
     Totals grand{};
     groups.writeGroups(
         {}, [&] { page.write(groupOpening(groups)); },
-        [&](int r) {
-            writeItemRow(page, rows, r);
+        [&](const RowCursor& row) {
+            writeItemRow(page, row);
             for (std::size_t i = 0; i < PriceColumns.size(); ++i)
-                groupTotals[i] += ReportText::amount(rows.value(r, QLatin1String(PriceColumns[i])));
+                groupTotals[i] += ReportText::amount(row.value(QLatin1String(PriceColumns[i])));
         },
         [&] {
             page.write(groupClosing(groups, groupTotals));

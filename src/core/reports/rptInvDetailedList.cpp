@@ -17,26 +17,26 @@ QStringView yesNo(const QVariant& flag) {
     return flag.toBool() ? u"Yes" : u"No";
 }
 
-void writeWarrantyCell(rptGeneral& page, const Recordset& rows, int row) {
+void writeWarrantyCell(rptGeneral& page, const RowCursor& row) {
     const QStringView start = u"    <td width=\"50%\"><b>Warranty?</b>:&nbsp; ";
-    if (!rows.value(row, QStringLiteral("WarrantyCD")).toBool()) {
+    if (!row.value(QStringLiteral("WarrantyCD")).toBool()) {
         page.writeLine({start, u"No</td>"});
         return;
     }
-    const QString expires = ReportText::text(rows.value(row, QStringLiteral("WarrantyExpireDT")));
-    if (!rows.value(row, QStringLiteral("WarrantyDocumentCD")).toBool())
+    const QString expires = ReportText::text(row.value(QStringLiteral("WarrantyExpireDT")));
+    if (!row.value(QStringLiteral("WarrantyDocumentCD")).toBool())
         page.writeLine({start, u"Yes, expires on ", expires, u"</td>"});
     else
         page.writeLine({start, u"Yes (with documents), expires on ", expires, u"</td>"});
 }
 
 // One item's block, a line at a time, each written from its pieces as it is made.
-void writeItem(rptGeneral& page, const Recordset& rows, int row) {
+void writeItem(rptGeneral& page, const RowCursor& row) {
     const auto value = [&](const char* column) {
-        return ReportText::text(rows.value(row, QLatin1String(column)));
+        return ReportText::text(row.value(QLatin1String(column)));
     };
     const auto money = [&](const char* column) {
-        return ReportText::money(rows.value(row, QLatin1String(column)));
+        return ReportText::money(row.value(QLatin1String(column)));
     };
     const auto line = [&page](QStringView text) { page.writeLine({text}); };
     line(u"<table border=\"0\" width=\"100%\" cellspacing=\"0\" cellpadding=\"0\">");
@@ -55,7 +55,7 @@ void writeItem(rptGeneral& page, const Recordset& rows, int row) {
     line(u"  <tr>");
     page.writeLine({u"    <td width=\"50%\"><b>Model/Series</b>:&nbsp; <b>", value("ModelSeriesTX"),
                     u"</b></td>"});
-    writeWarrantyCell(page, rows, row);
+    writeWarrantyCell(page, row);
     line(u"  </tr>");
     line(u"  <tr>");
     page.writeLine(
@@ -85,9 +85,9 @@ void writeItem(rptGeneral& page, const Recordset& rows, int row) {
     line(InnerTable);
     line(u"        <tr>");
     page.writeLine({u"          <td width=\"50%\"><b>Have a receipt</b>?: ",
-                    yesNo(rows.value(row, QStringLiteral("ReceiptCD"))), u"</td>"});
+                    yesNo(row.value(QStringLiteral("ReceiptCD"))), u"</td>"});
     page.writeLine({u"          <td width=\"50%\"><b>Have manuals</b>?: ",
-                    yesNo(rows.value(row, QStringLiteral("ManualsCD"))), u"</td>"});
+                    yesNo(row.value(QStringLiteral("ManualsCD"))), u"</td>"});
     line(u"        </tr>");
     line(u"      </table>");
     line(u"    </td>");
@@ -109,10 +109,10 @@ void writeItem(rptGeneral& page, const Recordset& rows, int row) {
 QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                  const QString& location) {
     page.StartReport(QStringLiteral("Detailed Inventory Listing"));
-    const Recordset rows =
-        InventoryGrouping::selectedItems(page, data.Inventory().Item(), type, location);
-    for (int row = 0; row < rows.rowCount(); ++row)
-        writeItem(page, rows, row);
+    RowCursor rows =
+        InventoryGrouping::selectedItemRows(page, data.Inventory().Item(), type, location);
+    while (rows.next())
+        writeItem(page, rows);
     return page.EndReport();
 }
 

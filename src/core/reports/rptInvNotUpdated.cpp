@@ -9,8 +9,8 @@ namespace rptInvNotUpdated {
 QString Generate(rptGeneral& page, const dvData& data, const QDate& since) {
     using namespace ReportText;
     page.StartReport(QStringLiteral("Un-updated Inventory Item Listing"));
-    const Recordset rows = data.Inventory().Item().List(
-        QString(), QString(), QStringLiteral("LastChangeDT DESC, ItemID"));
+    RowCursor rows = data.Inventory().Item().ListRows(QString(), QString(),
+                                                      QStringLiteral("LastChangeDT DESC, ItemID"));
     page.write(QStringList{table()} + row({headerCell(20, QStringLiteral("Manufacturer")),
                                            headerCell(20, QStringLiteral("Item Name")),
                                            headerCell(15, QStringLiteral("Series/Model")),
@@ -20,8 +20,8 @@ QString Generate(rptGeneral& page, const dvData& data, const QDate& since) {
     // The date stands for its midnight: a change at 00:00 of that day counts, a later one not.
     const QDateTime limit(since, QTime(0, 0));
     int count = 0;
-    for (int r = 0; r < rows.rowCount(); ++r) {
-        const auto value = [&](const char* column) { return rows.value(r, QLatin1String(column)); };
+    while (rows.next()) {
+        const auto value = [&](const char* column) { return rows.value(QLatin1String(column)); };
         const auto changed = moment(value("LastChangeDT"));
         if (!changed || *changed > limit)
             continue;

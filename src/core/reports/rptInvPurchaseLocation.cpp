@@ -12,9 +12,8 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     using namespace ReportText;
     page.StartReport(QStringLiteral("Inventory by Purchase Location"));
     auto groups = InventoryGrouping::byPurchaseLocation(data.Inventory().Item(), type, location);
-    const Recordset& rows = groups.rows();
-    const auto value = [&](int r, const char* column) {
-        return text(rows.value(r, QLatin1String(column)));
+    const auto value = [&](const RowCursor& r, const char* column) {
+        return text(r.value(QLatin1String(column)));
     };
     groups.writeGroups(
         {},
@@ -27,13 +26,13 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                             headerCell(15, QStringLiteral("Location")),
                             headerCell(15, QStringLiteral("Purchase Date"))}));
         },
-        [&](int r) {
+        [&](const RowCursor& r) {
             writeRow(page, {{20, value(r, "ManufacturerNM")},
                             {20, value(r, "ItemNM")},
                             {15, value(r, "ModelSeriesTX")},
                             {15, value(r, "TypeTX")},
                             {15, value(r, "LocationTX")},
-                            {15, shortDate(rows.value(r, QStringLiteral("PurchaseDT")))}});
+                            {15, shortDate(r.value(QStringLiteral("PurchaseDT")))}});
         },
         [&] { page.write(QStringLiteral("</table>")); });
     return page.EndReport();

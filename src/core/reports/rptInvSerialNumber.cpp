@@ -12,13 +12,12 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     using namespace ReportText;
     page.StartReport(QStringLiteral("Inventory Serial Number List"));
     auto groups = InventoryGrouping::byTypeOrLocation(data.Inventory().Item(), type, location);
-    const Recordset& rows = groups.rows();
-    const auto value = [&](int r, const char* column) {
-        return text(rows.value(r, QLatin1String(column)));
+    const auto value = [&](const RowCursor& r, const char* column) {
+        return text(r.value(QLatin1String(column)));
     };
     // An item without a serial number is left out before it could open a group, so a group
     // of such items does not appear at all.
-    groups.writeGroups([&](int r) { return !value(r, "SerialNumberID").isEmpty(); },
+    groups.writeGroups([&](const RowCursor& r) { return !value(r, "SerialNumberID").isEmpty(); },
                        [&] {
                            page.write(QStringList{groups.heading(), table()} +
                                       row({headerCell(20, QStringLiteral("Manufacturer")),
@@ -28,7 +27,7 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                                            headerCell(15, QStringLiteral("Location")),
                                            headerCell(15, QStringLiteral("Serial Number"))}));
                        },
-                       [&](int r) {
+                       [&](const RowCursor& r) {
                            writeRow(page, {{20, value(r, "ManufacturerNM")},
                                            {20, value(r, "ItemNM")},
                                            {15, value(r, "ModelSeriesTX")},

@@ -37,16 +37,15 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     using namespace ReportText;
     page.StartReport(QStringLiteral("Inventory Summary Listing"));
     auto groups = InventoryGrouping::byTypeOrLocation(data.Inventory().Item(), type, location);
-    const Recordset& rows = groups.rows();
     Currency groupTotal;
     Currency grandTotal;
     groups.writeGroups(
         {}, [&] { page.write(groupOpening(groups)); },
-        [&](int r) {
+        [&](const RowCursor& r) {
             const auto value = [&](const char* column) {
-                return text(rows.value(r, QLatin1String(column)));
+                return text(r.value(QLatin1String(column)));
             };
-            const QVariant price = rows.value(r, QStringLiteral("PurchasePriceAM"));
+            const QVariant price = r.value(QStringLiteral("PurchasePriceAM"));
             writeRow(page, {{20, value("ManufacturerNM")},
                             {20, value("ItemNM")},
                             {15, value("ModelSeriesTX")},
