@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliContext.h"
+#include "reports/ReportCatalogue.h"
 
 #include <QCommandLineOption>
 #include <QList>
@@ -93,6 +94,10 @@ int runCollections(CliContext& context);
 int runCollection(CliContext& context);
 int runSearch(CliContext& context);
 int runReport(CliContext& context);
+// Writes a report's page to --output (or the usual page file), prints where, and opens it with
+// --open: what every command that makes a page ends with.
+int writeReportPage(CliContext& context, const ReportCatalogue::Report& report, dvData& data,
+                    const ReportRequest& wanted);
 int runGraph(CliContext& context);
 int runExport(CliContext& context);
 int runBackup(CliContext& context);

@@ -1,15 +1,11 @@
 #include "CliCommand.h"
 
-#include "app/AppPaths.h"
-#include "app/SystemOpen.h"
 #include "data/dvData.h"
 #include "insurance/CoverageStore.h"
 #include "insurance/InsuranceUpgrade.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/rptCoverageCheck.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -41,19 +37,7 @@ int runCoverage(CliContext& context) {
     const ReportCatalogue::Report* report = ReportCatalogue::find(
         ReportCatalogue::Kind::Inventory, QLatin1String(rptCoverageCheck::Title));
     Q_ASSERT(report);
-    const QString output =
-        context.isSet(QStringLiteral("output"))
-            ? QFileInfo(context.value(QStringLiteral("output"))).absoluteFilePath()
-            : AppPaths::pageFile(context.dataFolder());
-    const QString page = ReportCatalogue::run(*report, data, {}, output);
-    context.out << QDir::toNativeSeparators(page) << Qt::endl;
-    if (context.isSet(QStringLiteral("open")) && !SystemOpen::openFile(page)) {
-        context.err << "domivo-cli: the page was written, but no program could be started to "
-                       "open it (xdg-open)"
-                    << Qt::endl;
-        return ExitCode::Failed;
-    }
-    return ExitCode::Ok;
+    return writeReportPage(context, *report, data, {});
 }
 
 int runCoverageSet(CliContext& context) {

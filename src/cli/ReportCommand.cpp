@@ -95,11 +95,16 @@ int runReport(CliContext& context) {
         // The page names the collection as it is stored, whatever the letter case typed.
         wanted.collection = collection.value(0, QStringLiteral("CollectionNM")).toString();
     }
+    return writeReportPage(context, *report, data, wanted);
+}
+
+int writeReportPage(CliContext& context, const ReportCatalogue::Report& report, dvData& data,
+                    const ReportRequest& wanted) {
     const QString output =
         context.isSet(QStringLiteral("output"))
             ? QFileInfo(context.value(QStringLiteral("output"))).absoluteFilePath()
             : AppPaths::pageFile(context.dataFolder());
-    const QString page = ReportCatalogue::run(*report, data, wanted, output);
+    const QString page = ReportCatalogue::run(report, data, wanted, output);
     context.out << QDir::toNativeSeparators(page) << Qt::endl;
     if (context.isSet(QStringLiteral("open")) && !SystemOpen::openFile(page)) {
         context.err << "domivo-cli: the page was written, but no program could be started to "

@@ -35,12 +35,14 @@ public:
     // table, and an optional one only when the source has it (a file from before it existed;
     // its copy gets the table empty).
     static QStringList tablesToCopy(Connection& source);
-
-private:
+    // The table's columns in their order; none when there is no such table.
     static QStringList columnNames(Connection& connection, const QString& table);
+    // The destination's columns of the table, once the source's table is found to have the
+    // same names in the same order; DbError naming the first that differs otherwise.
     static QStringList matchingColumns(Connection& destination, Connection& source,
                                        const QString& table);
 
+private:
     QStringList m_columns;
     QVector<bool> m_isMemo;
     Statement m_select;

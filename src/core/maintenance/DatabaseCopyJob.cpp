@@ -24,17 +24,8 @@ qint64 pragmaNumber(Connection& connection, const char* pragma) {
     return connection.scalar(QStringLiteral("PRAGMA %1").arg(QLatin1String(pragma))).toLongLong();
 }
 
-QStringList columnNames(Connection& connection, const QString& table) {
-    const Recordset rows = connection.query(
-        QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table});
-    QStringList names;
-    for (int i = 0; i < rows.rowCount(); ++i)
-        names.append(rows.value(i, 0).toString());
-    return names;
-}
-
 bool hasTable(Connection& connection, const QString& table) {
-    return !columnNames(connection, table).isEmpty();
+    return !TableCopy::columnNames(connection, table).isEmpty();
 }
 
 // The source's tables must have the columns of ours, by name too: the examination counts them
@@ -43,17 +34,8 @@ void requireOurColumns(Connection& source, const QStringList& tables) {
     Connection reference =
         Connection::openFile(QStringLiteral(":memory:"), Connection::OpenMode::Create);
     reference.executeScript(Schema::createScript(false));
-    for (const QString& table : tables) {
-        const QStringList wanted = columnNames(reference, table);
-        const QStringList found = columnNames(source, table);
-        for (int i = 0; i < wanted.size(); ++i) {
-            if (found.size() != wanted.size() ||
-                found[i].compare(wanted[i], Qt::CaseInsensitive) != 0)
-                throw DbError(QStringLiteral("The table %1 of '%2' does not have the columns of "
-                                             "a Domivo database (column %3 should be %4).")
-                                  .arg(table, source.path(), QString::number(i + 1), wanted[i]));
-        }
-    }
+    for (const QString& table : tables)
+        TableCopy::matchingColumns(reference, source, table);
 }
 
 DbError alreadyExists(const QString& path) {

@@ -1,10 +1,12 @@
 #include "app/BrowserOpen.h"
 
+#include "data/DbError.h"
 #include "dialogs/MessageBoxes.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <stdexcept>
 
 namespace {
 
@@ -37,4 +39,16 @@ bool openInBrowser(QWidget* parent, const QString& path) {
 
 void setOpenerForTesting(std::function<bool(const QUrl&)> opener) {
     testOpener() = std::move(opener);
+}
+
+QString writePage(QWidget* parent, const std::function<QString()>& write) {
+    try {
+        return write();
+    } catch (const DbError&) {
+        throw;
+    } catch (const std::runtime_error& failure) {
+        MsgBox(parent, QString::fromStdString(failure.what()), QMessageBox::Ok,
+               QMessageBox::Critical, QStringLiteral("Report Generation"));
+        return QString();
+    }
 }

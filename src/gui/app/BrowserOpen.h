@@ -13,6 +13,11 @@ class QWidget;
 // Opens the page and returns whether it opened.
 bool openInBrowser(QWidget* parent, const QString& path);
 
+// Runs `write`, which writes a page and returns its path, and returns that path. A page that
+// could not be written (a full disk, a folder without write access; the previous page is
+// still there) is told to the user and gives "". Errors of the database go on to the caller.
+QString writePage(QWidget* parent, const std::function<QString()>& write);
+
 // Replaces the desktop's opener, so that tests see which page would open without starting a
 // browser; an empty function puts the desktop's opener back.
 void setOpenerForTesting(std::function<bool(const QUrl&)> opener);

@@ -244,17 +244,11 @@ void frmCoverage::cmdReport_Click() {
         return;
     const ReportCatalogue::Report* report = ReportCatalogue::find(
         ReportCatalogue::Kind::Inventory, QLatin1String(rptCoverageCheck::Title));
-    QString page;
-    try {
-        page = ReportCatalogue::run(
+    const QString page = writePage(this, [&] {
+        return ReportCatalogue::run(
             *report, *gData, {},
             AppPaths::pageFile(QFileInfo(gData->PhysicalPath()).absolutePath()));
-    } catch (const DbError&) {
-        throw;
-    } catch (const std::runtime_error& failure) {
-        MsgBox(this, QString::fromStdString(failure.what()), QMessageBox::Ok, QMessageBox::Critical,
-               QStringLiteral("Report Generation"));
-        return;
-    }
-    openInBrowser(this, page);
+    });
+    if (!page.isEmpty())
+        openInBrowser(this, page);
 }

@@ -269,20 +269,13 @@ void frmIncidents::cmdClaim_Click() {
     const auto incident = selectedIncidentID();
     if (!incident)
         return;
-    QString page;
-    try {
+    const QString page = writePage(this, [&] {
         const Claim claim = Claim::load(*gData, *incident);
         rptGeneral writer(pageFile());
-        page = rptIncidentClaim::Generate(writer, claim);
-    } catch (const DbError&) {
-        throw;
-    } catch (const std::runtime_error& failure) {
-        // The page could not be written; the previous one is still there.
-        MsgBox(this, QString::fromStdString(failure.what()), QMessageBox::Ok, QMessageBox::Critical,
-               QStringLiteral("Report Generation"));
-        return;
-    }
-    openInBrowser(this, page);
+        return rptIncidentClaim::Generate(writer, claim);
+    });
+    if (!page.isEmpty())
+        openInBrowser(this, page);
 }
 
 void frmIncidents::cmdClaimCsv_Click() {

@@ -418,17 +418,10 @@ void frmReports::cmdRun_Click() {
     QString page;
     RunCommand(this, [&] {
         const WaitCursor wait;
-        try {
-            page = ReportCatalogue::run(report, *gData, request(),
+        page = writePage(this, [&] {
+            return ReportCatalogue::run(report, *gData, request(),
                                         AppPaths::pageFile(mainWindow().dataFolder()));
-        } catch (const DbError&) {
-            throw;
-        } catch (const std::runtime_error& failure) {
-            // The page could not be written (a full disk, a folder without write access); the
-            // previous page is still there.
-            MsgBox(this, QString::fromStdString(failure.what()), QMessageBox::Ok,
-                   QMessageBox::Critical, QStringLiteral("Report Generation"));
-        }
+        });
     });
     if (!page.isEmpty())
         openInBrowser(this, page);
