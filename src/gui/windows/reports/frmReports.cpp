@@ -8,7 +8,6 @@
 #include "app/General.h"
 #include "app/Globals.h"
 #include "app/frmMain.h"
-#include "data/DbError.h"
 #include "dialogs/MessageBoxes.h"
 #include "records/Collection.h"
 #include "types/DateText.h"
