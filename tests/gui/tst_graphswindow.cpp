@@ -197,12 +197,13 @@ private slots:
                  QVariant(2));
     }
 
+    // (What a desktop that cannot open the page shows is the shared browser seam's, tested
+    // through the reports window.)
     void publishOpensThePageInTheBrowser() {
         QList<QUrl> opened;
-        bool opens = true;
         OpenerGuard guard([&](const QUrl& url) {
             opened.append(url);
-            return opens;
+            return true;
         });
         App app(seedItems);
         app.chooseKind("Collections");
@@ -210,18 +211,6 @@ private slots:
         click(app.window, "cmdPublish");
         QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(app.pageFile())}));
         QVERIFY(app.prompts.boxes().isEmpty());
-
-        // A desktop that cannot open it: two messages, and the page stays.
-        opens = false;
-        app.prompts.answerMessage(
-            QMessageBox::Ok,
-            "There has been an error trying to open your web browser to view the report.");
-        app.prompts.answerMessage(QMessageBox::Ok, app.pageFile());
-        click(app.window, "cmdPublish");
-        QCOMPARE(app.prompts.boxes().size(), 2);
-        QCOMPARE(app.prompts.boxes().first().icon, QMessageBox::Warning);
-        QCOMPARE(app.prompts.boxes().first().title, QString("Report Generation"));
-        QVERIFY(QFile::exists(app.pageFile()));
     }
 };
 

@@ -161,17 +161,6 @@ private slots:
         QVERIFY(!gData && !window.isVisible());
     }
 
-    void anInterruptedWriteIsRolledBackWithoutAQuestion() {
-        GuiTestEnvironment env;
-        dvData().setPath(env.databaseFile());
-        leaveInterruptedWrite(env.databaseFile());
-        ScriptedPrompts prompts;
-        frmMain window(env.dataFolder());
-        QCOMPARE(window.MDIForm_Load(), std::nullopt);
-        QVERIFY(prompts.boxes().isEmpty());
-        QCOMPARE(runSqlite(env.databaseFile(), "SELECT count(*) FROM tblItem"), QString("0\n"));
-    }
-
     void reminders_data() {
         QTest::addColumn<int>("compactDays"); // -1: no reminder
         QTest::addColumn<int>("compactAge");

@@ -70,22 +70,14 @@ private slots:
             << QStringList{"2.5", "20", "100"};
         QTest::newRow("numbers as text")
             << QVariantList{"10", "9.5", "-3", "100"} << QStringList{"-3", "9.5", "10", "100"};
-        QTest::newRow("dates as values")
-            << QVariantList{QDate(2026, 12, 6), QDate(2025, 1, 15), QDate(2026, 3, 2)}
-            << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
         QTest::newRow("dates as values, one stored as a text that names none")
             << QVariantList{QDate(2026, 12, 6), "spring", QDate(2025, 1, 15)}
             << QStringList{"1/15/2025", "12/6/2026", "spring"};
         QTest::newRow("dates as text") << QVariantList{"12/6/2026", "1/15/2025", "3/2/2026"}
                                        << QStringList{"1/15/2025", "3/2/2026", "12/6/2026"};
-        QTest::newRow("text without regard to case")
-            << QVariantList{"banana", "Apple", "cherry", "apricot"}
-            << QStringList{"Apple", "apricot", "banana", "cherry"};
         QTest::newRow("text that merely starts with digits")
             << QVariantList{"10 Downing", "9 Elms", "Attic"}
             << QStringList{"10 Downing", "9 Elms", "Attic"};
-        QTest::newRow("empty cells first")
-            << QVariantList{"$20.00", QVariant(), "$3.00"} << QStringList{"", "$3.00", "$20.00"};
     }
     void gridSortsByValue() {
         QFETCH(QVariantList, values);
