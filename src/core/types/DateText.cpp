@@ -1,5 +1,6 @@
 #include "types/DateText.h"
 
+#include <QVarLengthArray>
 #include <QVector>
 #include <optional>
 
@@ -110,17 +111,19 @@ std::optional<QVector<DateField>> dateFields(const QString& format) {
     return fields;
 }
 
-void appendNumber(QString& out, int value, int width) {
-    char digits[8];
+// Writes the number, `width` digits wide at least, at `out`; returns the end.
+char16_t* putNumber(char16_t* out, int value, int width) {
+    char16_t digits[8];
     int count = 0;
     do {
-        digits[count++] = char('0' + value % 10);
+        digits[count++] = char16_t(u'0' + value % 10);
         value /= 10;
     } while (value > 0 && count < 8);
     for (int pad = count; pad < width; ++pad)
-        out += QLatin1Char('0');
+        *out++ = u'0';
     while (count > 0)
-        out += QLatin1Char(digits[--count]);
+        *out++ = digits[--count];
+    return out;
 }
 
 // The short date format of the last locale asked for, its fields when it has only those
@@ -162,33 +165,41 @@ QString shortDate(const QDate& date, const QLocale& locale) {
     if (!date.isValid())
         return {};
     const ShortDateCache& cache = shortDateCache(locale);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
     // Years of four digits only: the locale has its own ways with shorter and negative ones.
-    if (!cache.fields || date.year() < 1000 || date.year() > 9999)
+    if (!cache.fields || year < 1000 || year > 9999)
         return locale.toString(date, cache.format);
-    QString text;
-    text.reserve(12);
+    // Built in place and made a string once: lists write thousands of these in a row.
+    QVarLengthArray<char16_t, 64> text;
+    const auto put = [&text](QStringView piece) { text.append(piece.utf16(), piece.size()); };
+    char16_t number[8];
     for (const DateField& field : *cache.fields) {
         switch (field.letter) {
         case 'd':
-            appendNumber(text, date.day(), field.width);
+            text.append(number, putNumber(number, day, field.width) - number);
             break;
         case 'M':
             if (field.width == 3)
-                text += cache.shortMonths.at(date.month() - 1);
+                put(cache.shortMonths.at(month - 1));
             else if (field.width == 4)
-                text += cache.longMonths.at(date.month() - 1);
+                put(cache.longMonths.at(month - 1));
             else
-                appendNumber(text, date.month(), field.width);
+                text.append(number, putNumber(number, month, field.width) - number);
             break;
         case 'y':
-            appendNumber(text, field.width == 2 ? date.year() % 100 : date.year(), field.width);
+            text.append(number,
+                        putNumber(number, field.width == 2 ? year % 100 : year, field.width) -
+                            number);
             break;
         default:
-            text += field.text;
+            put(field.text);
             break;
         }
     }
-    return text;
+    return QString(reinterpret_cast<const QChar*>(text.constData()), text.size());
 }
 
 QString generalDate(const QDateTime& dateTime, const QLocale& locale) {
