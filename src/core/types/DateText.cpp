@@ -1,7 +1,7 @@
 #include "types/DateText.h"
 
-#include <QVarLengthArray>
 #include <QVector>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -138,6 +138,31 @@ struct ShortDateCache {
     QStringList longMonths = {};
 };
 
+// The most a short date written field by field takes (four-digit years): its text is built
+// in a buffer of this size on the stack.
+constexpr qsizetype ShortDateRoom = 128;
+
+qsizetype longestText(const ShortDateCache& cache) {
+    const auto longestOf = [](const QStringList& names) {
+        qsizetype longest = 0;
+        for (const QString& name : names)
+            longest = std::max(longest, name.size());
+        return longest;
+    };
+    qsizetype length = 0;
+    for (const DateField& field : *cache.fields) {
+        if (field.letter == 'M' && field.width == 3)
+            length += longestOf(cache.shortMonths);
+        else if (field.letter == 'M' && field.width == 4)
+            length += longestOf(cache.longMonths);
+        else if (field.letter != 0)
+            length += 4;
+        else
+            length += field.text.size();
+    }
+    return length;
+}
+
 const ShortDateCache& shortDateCache(const QLocale& locale) {
     thread_local std::optional<ShortDateCache> cache;
     if (!cache || cache->locale != locale) {
@@ -149,6 +174,8 @@ const ShortDateCache& shortDateCache(const QLocale& locale) {
             cache->shortMonths.append(locale.monthName(month, QLocale::ShortFormat));
             cache->longMonths.append(locale.monthName(month, QLocale::LongFormat));
         }
+        if (cache->fields && longestText(*cache) > ShortDateRoom)
+            cache->fields.reset();
     }
     return *cache;
 }
@@ -173,13 +200,15 @@ QString shortDate(const QDate& date, const QLocale& locale) {
     if (!cache.fields || year < 1000 || year > 9999)
         return locale.toString(date, cache.format);
     // Built in place and made a string once: lists write thousands of these in a row.
-    QVarLengthArray<char16_t, 64> text;
-    const auto put = [&text](QStringView piece) { text.append(piece.utf16(), piece.size()); };
-    char16_t number[8];
+    char16_t text[ShortDateRoom];
+    char16_t* out = text;
+    const auto put = [&out](QStringView piece) {
+        out = std::copy(piece.utf16(), piece.utf16() + piece.size(), out);
+    };
     for (const DateField& field : *cache.fields) {
         switch (field.letter) {
         case 'd':
-            text.append(number, putNumber(number, day, field.width) - number);
+            out = putNumber(out, day, field.width);
             break;
         case 'M':
             if (field.width == 3)
@@ -187,19 +216,17 @@ QString shortDate(const QDate& date, const QLocale& locale) {
             else if (field.width == 4)
                 put(cache.longMonths.at(month - 1));
             else
-                text.append(number, putNumber(number, month, field.width) - number);
+                out = putNumber(out, month, field.width);
             break;
         case 'y':
-            text.append(number,
-                        putNumber(number, field.width == 2 ? year % 100 : year, field.width) -
-                            number);
+            out = putNumber(out, field.width == 2 ? year % 100 : year, field.width);
             break;
         default:
             put(field.text);
             break;
         }
     }
-    return QString(reinterpret_cast<const QChar*>(text.constData()), text.size());
+    return QString(reinterpret_cast<const QChar*>(text), out - text);
 }
 
 QString generalDate(const QDateTime& dateTime, const QLocale& locale) {
