@@ -8,9 +8,14 @@
 #include "export/ExportError.h"
 #include "export/ExportFile.h"
 #include "export/ExportSource.h"
+#include "export/RowsetXmlWriter.h"
+#include "types/Currency.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 namespace {
 
@@ -64,6 +69,41 @@ QList<QStringList> readBack(const QString& path, ExportFormat format) {
 // The files in the folder, so that a test sees that no temporary file was left behind.
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+// The document Qt's own XML writer makes of what its reader finds in `bytes`, formatted the way
+// the export is: one element per line, a tab per level.
+QByteArray rewrittenByQt(const QByteArray& bytes) {
+    QByteArray out;
+    QXmlStreamWriter writer(&out);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(-1);
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartDocument:
+            writer.writeStartDocument();
+            break;
+        case QXmlStreamReader::StartElement:
+            for (const QXmlStreamNamespaceDeclaration& ns : reader.namespaceDeclarations())
+                writer.writeNamespace(ns.namespaceUri().toString(), ns.prefix().toString());
+            writer.writeStartElement(reader.namespaceUri().toString(), reader.name().toString());
+            for (const QXmlStreamAttribute& attribute : reader.attributes())
+                writer.writeAttribute(attribute);
+            break;
+        case QXmlStreamReader::EndElement:
+            writer.writeEndElement();
+            break;
+        case QXmlStreamReader::EndDocument:
+            writer.writeEndDocument();
+            break;
+        default: // the line breaks and tabs between elements
+            break;
+        }
+    }
+    if (reader.hasError() || writer.hasError())
+        return "not read or not rewritten: " + reader.errorString().toUtf8();
+    return out;
 }
 
 } // namespace
@@ -227,6 +267,60 @@ private slots:
         QVERIFY(!coins.rows[1].contains("AppraisalPriceAM"));
         QCOMPARE(coins.rows[0].value("Mint"), QString("")); // empty, not Null
         QVERIFY(coins.rows[0].contains("Mint"));
+    }
+
+    // Whatever a value holds, the file is the XML a standard writer makes of the same content,
+    // byte for byte, and reads back as the value. What XML cannot carry becomes U+FFFD.
+    void xmlIsWhatAStandardWriterWritesForHostileText() {
+        const QString hostile = QString::fromUtf16(
+            u"\"q\" 'a' <l> &amp; \t\n\r\r\n \x01\x0B\x0C\x1F\x7F\x80 \xFFFE\xFFFF "
+            u"\xD800 \xDC00 \xD83D\xDE00 \u00e9\u20ac\u4e2d");
+        const QString kept = QString::fromUtf16(
+            u"\"q\" 'a' <l> &amp; \t\n\r\r\n \xFFFD\xFFFD\xFFFD\xFFFD\x7F\x80 \xFFFD\xFFFD "
+            u"\xFFFD \xFFFD \xD83D\xDE00 \u00e9\u20ac\u4e2d");
+        using Kind = ColumnValue::Kind;
+        const QVector<RowCursor::Column> columns = {
+            {"Text <\"&>" + hostile, "TEXT(50)", Kind::Text, true},
+            {QString::fromUtf16(u"\u00dcbers\u00e9t"), "MEMO", Kind::Text, false},
+            {"Number", "INTEGER", Kind::Integer, false},
+            {"Amount", "CURRENCY", Kind::Currency, true},
+            {"Day", "DATETIME", Kind::DateTime, true},
+            {"Flag", "BIT", Kind::Boolean, true},
+        };
+        const QVariantList row = {hostile,
+                                  "",
+                                  -42,
+                                  QVariant::fromValue(Currency::fromUnits(-123450)),
+                                  QDate(1999, 12, 31),
+                                  true};
+        for (const bool withRows : {false, true}) {
+            QBuffer file;
+            file.open(QIODevice::WriteOnly);
+            RowsetXmlWriter writer(file);
+            writer.writeHeader(columns);
+            if (withRows) {
+                writer.writeRow(row);
+                writer.writeRow(QVariantList(columns.size()));
+            }
+            writer.finish();
+            QCOMPARE(file.data(), rewrittenByQt(file.data()));
+            if (!withRows) {
+                QVERIFY(file.data().endsWith("\n\t<rs:data/>\n</xml>\n"));
+                continue;
+            }
+            const RowsetFile read = readRowsetXml(file.data());
+            QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+            QCOMPARE(read.columns[0].name, "Text <\"&>" + kept);
+            QCOMPARE(read.columns[1].attribute, columns[1].name);
+            QCOMPARE(read.rows.size(), 2);
+            QCOMPARE(read.rows[0], (QMap<QString, QString>{{"c0", kept},
+                                                           {columns[1].name, ""},
+                                                           {"Number", "-42"},
+                                                           {"Amount", "-12.345"},
+                                                           {"Day", "1999-12-31T00:00:00"},
+                                                           {"Flag", "True"}}));
+            QVERIFY(read.rows[1].isEmpty());
+        }
     }
 
     void exportingAgainReplacesTheFile() {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sqlite3.h>
@@ -42,7 +43,16 @@ void formatMoney(sqlite3_context* context, int argc, sqlite3_value** argv) {
         return;
     }
     const auto* pattern = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
-    const QByteArray text = amount->format(QString::fromUtf8(pattern)).toUtf8();
+    const int patternBytes = sqlite3_value_bytes(argv[1]);
+    // The application's patterns are ASCII, read as they are; anything else through Qt.
+    if (std::all_of(pattern, pattern + patternBytes, [](char c) { return uchar(c) < 0x80; })) {
+        char buffer[Currency::FormattedSize];
+        const QByteArrayView text =
+            amount->format(QLatin1StringView(pattern, patternBytes), buffer);
+        sqlite3_result_text(context, text.data(), int(text.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    const QByteArray text = amount->format(QString::fromUtf8(pattern, patternBytes)).toUtf8();
     sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
 }
 

@@ -133,8 +133,12 @@ std::optional<Currency> Currency::parse(const QString& text, bool allowDollar, i
     return Currency(*units);
 }
 
-QString Currency::format(const QString& pattern) const {
-    QStringView body = pattern;
+namespace {
+
+// The text of `units` in the pattern, written from the right to the end of `buffer`; returns
+// where it starts. A grid or a listing formats an amount per row, so this makes no strings.
+template <class Pattern>
+const char* writeFormatted(qint64 units, Pattern body, char* const buffer, qsizetype size) {
     const bool dollar = body.startsWith(QLatin1Char('$'));
     if (dollar)
         body = body.mid(1);
@@ -145,35 +149,45 @@ QString Currency::format(const QString& pattern) const {
     // Rounded to the pattern's decimals, halves away from zero; the magnitude of the largest
     // amount plus half a step still fits an unsigned 64-bit number.
     const quint64 step = powerOfTen(4 - decimals);
-    const quint64 scaled = (magnitudeOf(m_units) + step / 2) / step;
-    const bool negative = m_units < 0 && scaled != 0;
+    const quint64 scaled = (magnitudeOf(units) + step / 2) / step;
+    const bool negative = units < 0 && scaled != 0;
     const quint64 divisor = powerOfTen(decimals);
 
-    // Written from the right: a grid or a listing formats an amount per row, so this makes no
-    // intermediate strings.
-    char text[48];
-    int start = int(sizeof text);
+    char* start = buffer + size;
     quint64 fraction = scaled % divisor;
     for (int i = 0; i < decimals; ++i) {
-        text[--start] = char('0' + fraction % 10);
+        *--start = char('0' + fraction % 10);
         fraction /= 10;
     }
     if (decimals > 0)
-        text[--start] = '.';
+        *--start = '.';
     quint64 whole = scaled / divisor;
     int digits = 0;
     do {
         if (grouped && digits > 0 && digits % 3 == 0)
-            text[--start] = ',';
-        text[--start] = char('0' + whole % 10);
+            *--start = ',';
+        *--start = char('0' + whole % 10);
         whole /= 10;
         ++digits;
     } while (whole != 0);
     if (dollar)
-        text[--start] = '$';
+        *--start = '$';
     if (negative)
-        text[--start] = '-';
-    return QString::fromLatin1(text + start, qsizetype(sizeof text) - start);
+        *--start = '-';
+    return start;
+}
+
+} // namespace
+
+QString Currency::format(const QString& pattern) const {
+    char text[FormattedSize];
+    const char* start = writeFormatted(m_units, QStringView(pattern), text, FormattedSize);
+    return QString::fromLatin1(start, text + FormattedSize - start);
+}
+
+QByteArrayView Currency::format(QLatin1StringView pattern, char (&buffer)[FormattedSize]) const {
+    const char* start = writeFormatted(m_units, pattern, buffer, FormattedSize);
+    return QByteArrayView(start, buffer + FormattedSize - start);
 }
 
 QString Currency::toString() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QLatin1StringView>
 #include <QMetaType>
 #include <QString>
 #include <compare>
@@ -48,6 +50,10 @@ public:
     // Formats with one of the number patterns the application uses: "0", "0.00", "#,##0",
     // "#,##0.00", each optionally led by "$". Rounds halves away from zero.
     QString format(const QString& pattern) const;
+    // The same text, written into `buffer` without making a string (for a statement that
+    // formats an amount per row). The view points into the buffer.
+    static constexpr qsizetype FormattedSize = 48;
+    QByteArrayView format(QLatin1StringView pattern, char (&buffer)[FormattedSize]) const;
     // The plain decimal text without trailing zeros ("12.5", "3", "-0.0001").
     QString toString() const;
 

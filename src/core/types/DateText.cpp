@@ -1,6 +1,7 @@
 #include "types/DateText.h"
 
 #include <QVector>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -110,17 +111,19 @@ std::optional<QVector<DateField>> dateFields(const QString& format) {
     return fields;
 }
 
-void appendNumber(QString& out, int value, int width) {
-    char digits[8];
+// Writes the number, `width` digits wide at least, at `out`; returns the end.
+char16_t* putNumber(char16_t* out, int value, int width) {
+    char16_t digits[8];
     int count = 0;
     do {
-        digits[count++] = char('0' + value % 10);
+        digits[count++] = char16_t(u'0' + value % 10);
         value /= 10;
     } while (value > 0 && count < 8);
     for (int pad = count; pad < width; ++pad)
-        out += QLatin1Char('0');
+        *out++ = u'0';
     while (count > 0)
-        out += QLatin1Char(digits[--count]);
+        *out++ = digits[--count];
+    return out;
 }
 
 // The short date format of the last locale asked for, its fields when it has only those
@@ -135,6 +138,31 @@ struct ShortDateCache {
     QStringList longMonths = {};
 };
 
+// The most a short date written field by field takes (four-digit years): its text is built
+// in a buffer of this size on the stack.
+constexpr qsizetype ShortDateRoom = 128;
+
+qsizetype longestText(const ShortDateCache& cache) {
+    const auto longestOf = [](const QStringList& names) {
+        qsizetype longest = 0;
+        for (const QString& name : names)
+            longest = std::max(longest, name.size());
+        return longest;
+    };
+    qsizetype length = 0;
+    for (const DateField& field : *cache.fields) {
+        if (field.letter == 'M' && field.width == 3)
+            length += longestOf(cache.shortMonths);
+        else if (field.letter == 'M' && field.width == 4)
+            length += longestOf(cache.longMonths);
+        else if (field.letter != 0)
+            length += 4;
+        else
+            length += field.text.size();
+    }
+    return length;
+}
+
 const ShortDateCache& shortDateCache(const QLocale& locale) {
     thread_local std::optional<ShortDateCache> cache;
     if (!cache || cache->locale != locale) {
@@ -146,6 +174,8 @@ const ShortDateCache& shortDateCache(const QLocale& locale) {
             cache->shortMonths.append(locale.monthName(month, QLocale::ShortFormat));
             cache->longMonths.append(locale.monthName(month, QLocale::LongFormat));
         }
+        if (cache->fields && longestText(*cache) > ShortDateRoom)
+            cache->fields.reset();
     }
     return *cache;
 }
@@ -162,33 +192,41 @@ QString shortDate(const QDate& date, const QLocale& locale) {
     if (!date.isValid())
         return {};
     const ShortDateCache& cache = shortDateCache(locale);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
     // Years of four digits only: the locale has its own ways with shorter and negative ones.
-    if (!cache.fields || date.year() < 1000 || date.year() > 9999)
+    if (!cache.fields || year < 1000 || year > 9999)
         return locale.toString(date, cache.format);
-    QString text;
-    text.reserve(12);
+    // Built in place and made a string once: lists write thousands of these in a row.
+    char16_t text[ShortDateRoom];
+    char16_t* out = text;
+    const auto put = [&out](QStringView piece) {
+        out = std::copy(piece.utf16(), piece.utf16() + piece.size(), out);
+    };
     for (const DateField& field : *cache.fields) {
         switch (field.letter) {
         case 'd':
-            appendNumber(text, date.day(), field.width);
+            out = putNumber(out, day, field.width);
             break;
         case 'M':
             if (field.width == 3)
-                text += cache.shortMonths.at(date.month() - 1);
+                put(cache.shortMonths.at(month - 1));
             else if (field.width == 4)
-                text += cache.longMonths.at(date.month() - 1);
+                put(cache.longMonths.at(month - 1));
             else
-                appendNumber(text, date.month(), field.width);
+                out = putNumber(out, month, field.width);
             break;
         case 'y':
-            appendNumber(text, field.width == 2 ? date.year() % 100 : date.year(), field.width);
+            out = putNumber(out, field.width == 2 ? year % 100 : year, field.width);
             break;
         default:
-            text += field.text;
+            put(field.text);
             break;
         }
     }
-    return text;
+    return QString(reinterpret_cast<const QChar*>(text), out - text);
 }
 
 QString generalDate(const QDateTime& dateTime, const QLocale& locale) {
