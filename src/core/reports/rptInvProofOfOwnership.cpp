@@ -7,15 +7,14 @@
 #include "reports/rptGeneral.h"
 
 #include <QHash>
-#include <algorithm>
 
 namespace rptInvProofOfOwnership {
 
 namespace {
 
-QString line(const QString& label, const QString& value) {
-    return QStringLiteral("  <tr><td width=\"30%\"><b>") + label + QStringLiteral("</b></td><td>") +
-           value + QStringLiteral("</td></tr>");
+// A row of the item's table: the label in bold, then the value.
+void writeField(rptGeneral& page, QStringView label, const QString& value) {
+    page.writeLine({u"  <tr><td width=\"30%\"><b>", label, u"</b></td><td>", value, u"</td></tr>"});
 }
 
 // A file as the page shows it: its thumbnail when it has one, with the caption (else the
@@ -38,26 +37,49 @@ QString fileEntry(const Recordset& files, int row) {
            QStringLiteral("</li>");
 }
 
-// The files of a run of items, read together: one query for many items rather than one each.
-class ItemFiles {
+// Items whose files are read in one go: enough to save the queries, few enough that neither
+// their rows nor their thumbnails are all held at once.
+constexpr int ItemsPerRead = 500;
+
+// A run of the listing's items, held with their files while they are written: the files of
+// many items come in one query rather than one each, and the listing itself is read a run at
+// a time, so a large inventory is never held whole.
+class ItemRun {
 public:
-    ItemFiles(const dvData& data, const QList<qint64>& itemIDs)
-        : m_files(data.Attachment().ListInventory(itemIDs)) {
+    // Reads the cursor's next ItemsPerRead rows (fewer at the end) and their files.
+    ItemRun(const dvData& data, RowCursor& listing) {
+        QStringList columns;
+        for (const RowCursor::Column& column : listing.columns())
+            columns.append(column.name);
+        QVector<QVariantList> rows;
+        rows.reserve(ItemsPerRead);
+        while (rows.size() < ItemsPerRead && listing.next())
+            rows.append(listing.row());
+        m_items = Recordset(columns, std::move(rows));
+        if (m_items.isEmpty())
+            return;
+        QList<qint64> itemIDs;
+        itemIDs.reserve(m_items.rowCount());
+        for (int row = 0; row < m_items.rowCount(); ++row)
+            itemIDs.append(itemID(row));
+        m_files = data.Attachment().ListInventory(itemIDs);
         for (int row = 0; row < m_files.rowCount(); ++row)
-            m_rowsOf[m_files.value(row, 0).toLongLong()].append(row);
+            m_fileRows[m_files.value(row, 0).toLongLong()].append(row);
+    }
+
+    const Recordset& items() const { return m_items; }
+    qint64 itemID(int row) const {
+        return m_items.value(row, QStringLiteral("ItemID")).toLongLong();
     }
     const Recordset& files() const { return m_files; }
     // The item's rows of files(), in the order the files were added.
-    QList<int> rowsOf(qint64 itemID) const { return m_rowsOf.value(itemID); }
+    QList<int> fileRows(int row) const { return m_fileRows.value(itemID(row)); }
 
 private:
+    Recordset m_items;
     Recordset m_files;
-    QHash<qint64, QList<int>> m_rowsOf;
+    QHash<qint64, QList<int>> m_fileRows;
 };
-
-// Items whose files are read in one go: enough to save the queries, few enough that their
-// thumbnails are not all held at once.
-constexpr int ItemsPerRead = 500;
 
 void writeFiles(rptGeneral& page, const Recordset& files, const QList<int>& fileRows) {
     if (fileRows.isEmpty()) {
@@ -77,31 +99,29 @@ void writeFiles(rptGeneral& page, const Recordset& files, const QList<int>& file
                    QStringList{QStringLiteral("</ul>")});
 }
 
-qint64 itemIDOf(const Recordset& rows, int row) {
-    return rows.value(row, QStringLiteral("ItemID")).toLongLong();
-}
-
-void writeItem(rptGeneral& page, const ItemFiles& files, const Recordset& rows, int row) {
+// One item's block, a line at a time, each written from its pieces as it is made.
+void writeItem(rptGeneral& page, const ItemRun& run, int row) {
+    const Recordset& items = run.items();
     const auto value = [&](const char* column) {
-        return ReportText::text(rows.value(row, QLatin1String(column)));
+        return ReportText::text(items.value(row, QLatin1String(column)));
     };
     const auto money = [&](const char* column) {
-        return ReportText::money(rows.value(row, QLatin1String(column)));
+        return ReportText::money(items.value(row, QLatin1String(column)));
     };
-    QString title = value("ManufacturerNM");
-    title += (title.isEmpty() ? QString() : QStringLiteral(" ")) + value("ItemNM");
-    page.write({QStringLiteral("<h3>") + title + QStringLiteral("</h3>"),
-                QStringLiteral("<table border=\"0\" width=\"100%\" cellspacing=\"0\">"),
-                line(QStringLiteral("Model/Series"), value("ModelSeriesTX")),
-                line(QStringLiteral("Serial Number"), value("SerialNumberID")),
-                line(QStringLiteral("Purchased on"), value("PurchaseDT")),
-                line(QStringLiteral("Purchased at"), value("PurchaseLocationTX")),
-                line(QStringLiteral("Purchase Price"), money("PurchasePriceAM")),
-                line(QStringLiteral("Appraisal Price"), money("AppraisalPriceAM")),
-                line(QStringLiteral("Replacement Price"), money("ReplacePriceAM")),
-                QStringLiteral("</table>")});
-    writeFiles(page, files.files(), files.rowsOf(itemIDOf(rows, row)));
-    page.write(QStringLiteral("<hr>"));
+    const QString manufacturer = value("ManufacturerNM");
+    page.writeLine(
+        {u"<h3>", manufacturer, manufacturer.isEmpty() ? u"" : u" ", value("ItemNM"), u"</h3>"});
+    page.writeLine({u"<table border=\"0\" width=\"100%\" cellspacing=\"0\">"});
+    writeField(page, u"Model/Series", value("ModelSeriesTX"));
+    writeField(page, u"Serial Number", value("SerialNumberID"));
+    writeField(page, u"Purchased on", value("PurchaseDT"));
+    writeField(page, u"Purchased at", value("PurchaseLocationTX"));
+    writeField(page, u"Purchase Price", money("PurchasePriceAM"));
+    writeField(page, u"Appraisal Price", money("AppraisalPriceAM"));
+    writeField(page, u"Replacement Price", money("ReplacePriceAM"));
+    page.writeLine({u"</table>"});
+    writeFiles(page, run.files(), run.fileRows(row));
+    page.writeLine({u"<hr>"});
 }
 
 } // namespace
@@ -109,16 +129,14 @@ void writeItem(rptGeneral& page, const ItemFiles& files, const Recordset& rows, 
 QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                  const QString& location) {
     page.StartReport(QStringLiteral("Proof of Ownership"));
-    const Recordset rows =
-        InventoryGrouping::selectedItems(page, data.Inventory().Item(), type, location);
-    for (int first = 0; first < rows.rowCount(); first += ItemsPerRead) {
-        const int end = std::min(rows.rowCount(), first + ItemsPerRead);
-        QList<qint64> itemIDs;
-        for (int row = first; row < end; ++row)
-            itemIDs.append(itemIDOf(rows, row));
-        const ItemFiles files(data, itemIDs);
-        for (int row = first; row < end; ++row)
-            writeItem(page, files, rows, row);
+    RowCursor listing =
+        InventoryGrouping::selectedItemRows(page, data.Inventory().Item(), type, location);
+    for (;;) {
+        const ItemRun run(data, listing);
+        if (run.items().isEmpty())
+            break;
+        for (int row = 0; row < run.items().rowCount(); ++row)
+            writeItem(page, run, row);
     }
     return page.EndReport();
 }
