@@ -1,6 +1,9 @@
 #include "reports/rptInvProofOfOwnership.h"
 
+#include "app/General.h"
+#include "app/Settings.h"
 #include "attachments/AttachmentFile.h"
+#include "data/DbError.h"
 #include "data/dvData.h"
 #include "reports/InventoryGrouping.h"
 #include "reports/ReportText.h"
@@ -41,42 +44,61 @@ QString fileEntry(const Recordset& files, int row) {
 // their rows nor their thumbnails are all held at once.
 constexpr int ItemsPerRead = 500;
 
+// The position of a column of the listing, found once rather than by name in every row.
+int columnOf(const RowCursor& listing, QLatin1String name) {
+    const QVector<RowCursor::Column>& columns = listing.columns();
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    throw DbError(QStringLiteral("The result has no column named '%1'.").arg(name));
+}
+
+// The columns of the listing that an item's block shows.
+struct ItemColumns {
+    explicit ItemColumns(const RowCursor& listing)
+        : itemID(columnOf(listing, QLatin1String("ItemID")))
+        , manufacturer(columnOf(listing, QLatin1String("ManufacturerNM")))
+        , name(columnOf(listing, QLatin1String("ItemNM")))
+        , model(columnOf(listing, QLatin1String("ModelSeriesTX")))
+        , serial(columnOf(listing, QLatin1String("SerialNumberID")))
+        , purchasedOn(columnOf(listing, QLatin1String("PurchaseDT")))
+        , purchasedAt(columnOf(listing, QLatin1String("PurchaseLocationTX")))
+        , purchasePrice(columnOf(listing, QLatin1String("PurchasePriceAM")))
+        , appraisalPrice(columnOf(listing, QLatin1String("AppraisalPriceAM")))
+        , replacePrice(columnOf(listing, QLatin1String("ReplacePriceAM"))) {}
+
+    int itemID, manufacturer, name, model, serial, purchasedOn, purchasedAt, purchasePrice,
+        appraisalPrice, replacePrice;
+};
+
 // A run of the listing's items, held with their files while they are written: the files of
 // many items come in one query rather than one each, and the listing itself is read a run at
 // a time, so a large inventory is never held whole.
 class ItemRun {
 public:
     // Reads the cursor's next ItemsPerRead rows (fewer at the end) and their files.
-    ItemRun(const dvData& data, RowCursor& listing) {
-        QStringList columns;
-        for (const RowCursor::Column& column : listing.columns())
-            columns.append(column.name);
-        QVector<QVariantList> rows;
-        rows.reserve(ItemsPerRead);
-        while (rows.size() < ItemsPerRead && listing.next())
-            rows.append(listing.row());
-        m_items = Recordset(columns, std::move(rows));
+    ItemRun(const dvData& data, RowCursor& listing, int itemIDColumn) {
+        m_items.reserve(ItemsPerRead);
+        while (m_items.size() < ItemsPerRead && listing.next())
+            m_items.append(listing.row());
         if (m_items.isEmpty())
             return;
         QList<qint64> itemIDs;
-        itemIDs.reserve(m_items.rowCount());
-        for (int row = 0; row < m_items.rowCount(); ++row)
-            itemIDs.append(itemID(row));
+        itemIDs.reserve(m_items.size());
+        for (const QVariantList& item : std::as_const(m_items))
+            itemIDs.append(item.at(itemIDColumn).toLongLong());
         m_files = data.Attachment().ListInventory(itemIDs);
         for (int row = 0; row < m_files.rowCount(); ++row)
             m_fileRows[m_files.value(row, 0).toLongLong()].append(row);
     }
 
-    const Recordset& items() const { return m_items; }
-    qint64 itemID(int row) const {
-        return m_items.value(row, QStringLiteral("ItemID")).toLongLong();
-    }
+    const QVector<QVariantList>& items() const { return m_items; }
     const Recordset& files() const { return m_files; }
     // The item's rows of files(), in the order the files were added.
-    QList<int> fileRows(int row) const { return m_fileRows.value(itemID(row)); }
+    QList<int> fileRows(qint64 itemID) const { return m_fileRows.value(itemID); }
 
 private:
-    Recordset m_items;
+    QVector<QVariantList> m_items;
     Recordset m_files;
     QHash<qint64, QList<int>> m_fileRows;
 };
@@ -99,28 +121,29 @@ void writeFiles(rptGeneral& page, const Recordset& files, const QList<int>& file
                    QStringList{QStringLiteral("</ul>")});
 }
 
-// One item's block, a line at a time, each written from its pieces as it is made.
-void writeItem(rptGeneral& page, const ItemRun& run, int row) {
-    const Recordset& items = run.items();
-    const auto value = [&](const char* column) {
-        return ReportText::text(items.value(row, QLatin1String(column)));
+// One item's block, a line at a time, each written from its pieces as it is made. The
+// "Round Prices" option is read once for the page (roundPrices), not once per amount.
+void writeItem(rptGeneral& page, const ItemRun& run, const ItemColumns& columns, int roundPrices,
+               const QVariantList& item) {
+    const auto value = [&](int column) { return ReportText::text(item.at(column)); };
+    // As ReportText::money writes an amount: Null counts as 0.
+    const auto money = [&](int column) {
+        return rptGeneral::html(General::FormatPrice(
+            QVariant::fromValue(ReportText::amount(item.at(column))), true, roundPrices));
     };
-    const auto money = [&](const char* column) {
-        return ReportText::money(items.value(row, QLatin1String(column)));
-    };
-    const QString manufacturer = value("ManufacturerNM");
-    page.writeLine(
-        {u"<h3>", manufacturer, manufacturer.isEmpty() ? u"" : u" ", value("ItemNM"), u"</h3>"});
+    const QString manufacturer = value(columns.manufacturer);
+    page.writeLine({u"<h3>", manufacturer, manufacturer.isEmpty() ? u"" : u" ", value(columns.name),
+                    u"</h3>"});
     page.writeLine({u"<table border=\"0\" width=\"100%\" cellspacing=\"0\">"});
-    writeField(page, u"Model/Series", value("ModelSeriesTX"));
-    writeField(page, u"Serial Number", value("SerialNumberID"));
-    writeField(page, u"Purchased on", value("PurchaseDT"));
-    writeField(page, u"Purchased at", value("PurchaseLocationTX"));
-    writeField(page, u"Purchase Price", money("PurchasePriceAM"));
-    writeField(page, u"Appraisal Price", money("AppraisalPriceAM"));
-    writeField(page, u"Replacement Price", money("ReplacePriceAM"));
+    writeField(page, u"Model/Series", value(columns.model));
+    writeField(page, u"Serial Number", value(columns.serial));
+    writeField(page, u"Purchased on", value(columns.purchasedOn));
+    writeField(page, u"Purchased at", value(columns.purchasedAt));
+    writeField(page, u"Purchase Price", money(columns.purchasePrice));
+    writeField(page, u"Appraisal Price", money(columns.appraisalPrice));
+    writeField(page, u"Replacement Price", money(columns.replacePrice));
     page.writeLine({u"</table>"});
-    writeFiles(page, run.files(), run.fileRows(row));
+    writeFiles(page, run.files(), run.fileRows(item.at(columns.itemID).toLongLong()));
     page.writeLine({u"<hr>"});
 }
 
@@ -131,12 +154,14 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     page.StartReport(QStringLiteral("Proof of Ownership"));
     RowCursor listing =
         InventoryGrouping::selectedItemRows(page, data.Inventory().Item(), type, location);
+    const ItemColumns columns(listing);
+    const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
     for (;;) {
-        const ItemRun run(data, listing);
+        const ItemRun run(data, listing, columns.itemID);
         if (run.items().isEmpty())
             break;
-        for (int row = 0; row < run.items().rowCount(); ++row)
-            writeItem(page, run, row);
+        for (const QVariantList& item : run.items())
+            writeItem(page, run, columns, roundPrices, item);
     }
     return page.EndReport();
 }
