@@ -57,9 +57,13 @@ Recordset Attachment::ListInventory() const {
 }
 
 Recordset Attachment::ListInventory(const QList<qint64>& itemIDs) const {
+    Connection connection = connect();
+    return ListInventory(connection, itemIDs);
+}
+
+Recordset Attachment::ListInventory(Connection& connection, const QList<qint64>& itemIDs) {
     const QString columns =
         QStringLiteral("ItemID, ") + QLatin1String(ListColumns) + QStringLiteral(", ThumbnailBL");
-    Connection connection = connect();
     if (!tableExists(connection))
         return noFiles(columnList(columns));
     // The items go in as one bound value, a JSON array, rather than a placeholder each: a

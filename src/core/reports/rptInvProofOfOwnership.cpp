@@ -5,6 +5,7 @@
 #include "attachments/AttachmentFile.h"
 #include "data/DbError.h"
 #include "data/dvData.h"
+#include "records/Attachment.h"
 #include "reports/InventoryGrouping.h"
 #include "reports/ReportText.h"
 #include "reports/rptGeneral.h"
@@ -77,7 +78,7 @@ struct ItemColumns {
 class ItemRun {
 public:
     // Reads the cursor's next ItemsPerRead rows (fewer at the end) and their files.
-    ItemRun(const dvData& data, RowCursor& listing, int itemIDColumn) {
+    ItemRun(Connection& files, RowCursor& listing, int itemIDColumn) {
         m_items.reserve(ItemsPerRead);
         while (m_items.size() < ItemsPerRead && listing.next())
             m_items.append(listing.row());
@@ -87,7 +88,7 @@ public:
         itemIDs.reserve(m_items.size());
         for (const QVariantList& item : std::as_const(m_items))
             itemIDs.append(item.at(itemIDColumn).toLongLong());
-        m_files = data.Attachment().ListInventory(itemIDs);
+        m_files = Attachment::ListInventory(files, itemIDs);
         for (int row = 0; row < m_files.rowCount(); ++row)
             m_fileRows[m_files.value(row, 0).toLongLong()].append(row);
     }
@@ -156,8 +157,10 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
         InventoryGrouping::selectedItemRows(page, data.Inventory().Item(), type, location);
     const ItemColumns columns(listing);
     const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
+    // The runs' files are read on a connection of their own, open for the whole page.
+    Connection files(data.connString(), Connection::OpenMode::ReadOnly);
     for (;;) {
-        const ItemRun run(data, listing, columns.itemID);
+        const ItemRun run(files, listing, columns.itemID);
         if (run.items().isEmpty())
             break;
         for (const QVariantList& item : run.items())
