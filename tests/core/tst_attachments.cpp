@@ -268,6 +268,13 @@ private slots:
         photo.caption = "Front & back";
         db.data.Attachment().Add(AttachmentOwner::inventoryItem(5),
                                  {photo, AttachmentFile::fromBytes("receipt.pdf", pattern(2048))});
+        // Enough items that the page is written in runs: a file stays with its own item where
+        // one run ends and the next begins, and no item is lost between them.
+        db.sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+               "INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, TypeTX) "
+               "SELECT 100 + i, 'Zed', printf('Item %03d', i), 'Electronics' FROM n;");
+        db.data.Attachment().Add(AttachmentOwner::inventoryItem(600),
+                                 {AttachmentFile::fromBytes("boundary.txt", pattern(10))});
 
         const auto* report =
             ReportCatalogue::find(ReportCatalogue::Kind::Inventory, "Proof of Ownership");
@@ -284,6 +291,14 @@ private slots:
                               "\" alt=\"front.jpg\"><br>Front &amp; back</div>"));
         QVERIFY(page.contains("<li>receipt.pdf, 2 KB</li>"));
         QVERIFY(!page.contains("Anvil"));
+        QCOMPARE(page.count("<hr>"), 601);
+        const auto itemBlock = [&](const QString& name) {
+            const qsizetype start = page.indexOf("<h3>Zed " + name + "</h3>");
+            return page.mid(start, page.indexOf("<hr>", start) - start);
+        };
+        QVERIFY(itemBlock("Item 500").contains("<li>boundary.txt, 10 bytes</li>"));
+        QVERIFY(itemBlock("Item 499").contains("No files are kept with this item."));
+        QVERIFY(itemBlock("Item 501").contains("No files are kept with this item."));
     }
 };
 

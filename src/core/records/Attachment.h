@@ -24,9 +24,11 @@ public:
     // The files of every inventory item, for a report: ItemID, then the columns of List with
     // thumbnails, by item and then in the order they were added.
     Recordset ListInventory() const;
-    // The same for the given inventory items only, read in a few queries rather than one per
-    // item.
+    // The same for the given inventory items only, read in one query rather than one per item.
     Recordset ListInventory(const QList<qint64>& itemIDs) const;
+    // The same on a connection the caller keeps open: a report that reads the files of one run
+    // of items after another saves opening the database for each run.
+    static Recordset ListInventory(Connection& connection, const QList<qint64>& itemIDs);
     // One file's row without its bytes: AttachmentID, ItemID, CollectionItemID, FileNM,
     // MediaTypeTX, FileSizeNO, CaptionTX, AddedDT; no row when there is no such file.
     Recordset Retrieve(qint64 attachmentID) const;

@@ -1,21 +1,24 @@
 #include "reports/rptInvProofOfOwnership.h"
 
+#include "app/General.h"
+#include "app/Settings.h"
 #include "attachments/AttachmentFile.h"
+#include "data/DbError.h"
 #include "data/dvData.h"
+#include "records/Attachment.h"
 #include "reports/InventoryGrouping.h"
 #include "reports/ReportText.h"
 #include "reports/rptGeneral.h"
 
 #include <QHash>
-#include <algorithm>
 
 namespace rptInvProofOfOwnership {
 
 namespace {
 
-QString line(const QString& label, const QString& value) {
-    return QStringLiteral("  <tr><td width=\"30%\"><b>") + label + QStringLiteral("</b></td><td>") +
-           value + QStringLiteral("</td></tr>");
+// A row of the item's table: the label in bold, then the value.
+void writeField(rptGeneral& page, QStringView label, const QString& value) {
+    page.writeLine({u"  <tr><td width=\"30%\"><b>", label, u"</b></td><td>", value, u"</td></tr>"});
 }
 
 // A file as the page shows it: its thumbnail when it has one, with the caption (else the
@@ -38,26 +41,68 @@ QString fileEntry(const Recordset& files, int row) {
            QStringLiteral("</li>");
 }
 
-// The files of a run of items, read together: one query for many items rather than one each.
-class ItemFiles {
-public:
-    ItemFiles(const dvData& data, const QList<qint64>& itemIDs)
-        : m_files(data.Attachment().ListInventory(itemIDs)) {
-        for (int row = 0; row < m_files.rowCount(); ++row)
-            m_rowsOf[m_files.value(row, 0).toLongLong()].append(row);
-    }
-    const Recordset& files() const { return m_files; }
-    // The item's rows of files(), in the order the files were added.
-    QList<int> rowsOf(qint64 itemID) const { return m_rowsOf.value(itemID); }
+// Items whose files are read in one go: enough to save the queries, few enough that neither
+// their rows nor their thumbnails are all held at once.
+constexpr int ItemsPerRead = 500;
 
-private:
-    Recordset m_files;
-    QHash<qint64, QList<int>> m_rowsOf;
+// The position of a column of the listing, found once rather than by name in every row.
+int columnOf(const RowCursor& listing, QLatin1String name) {
+    const QVector<RowCursor::Column>& columns = listing.columns();
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    throw DbError(QStringLiteral("The result has no column named '%1'.").arg(name));
+}
+
+// The columns of the listing that an item's block shows.
+struct ItemColumns {
+    explicit ItemColumns(const RowCursor& listing)
+        : itemID(columnOf(listing, QLatin1String("ItemID")))
+        , manufacturer(columnOf(listing, QLatin1String("ManufacturerNM")))
+        , name(columnOf(listing, QLatin1String("ItemNM")))
+        , model(columnOf(listing, QLatin1String("ModelSeriesTX")))
+        , serial(columnOf(listing, QLatin1String("SerialNumberID")))
+        , purchasedOn(columnOf(listing, QLatin1String("PurchaseDT")))
+        , purchasedAt(columnOf(listing, QLatin1String("PurchaseLocationTX")))
+        , purchasePrice(columnOf(listing, QLatin1String("PurchasePriceAM")))
+        , appraisalPrice(columnOf(listing, QLatin1String("AppraisalPriceAM")))
+        , replacePrice(columnOf(listing, QLatin1String("ReplacePriceAM"))) {}
+
+    int itemID, manufacturer, name, model, serial, purchasedOn, purchasedAt, purchasePrice,
+        appraisalPrice, replacePrice;
 };
 
-// Items whose files are read in one go: enough to save the queries, few enough that their
-// thumbnails are not all held at once.
-constexpr int ItemsPerRead = 500;
+// A run of the listing's items, held with their files while they are written: the files of
+// many items come in one query rather than one each, and the listing itself is read a run at
+// a time, so a large inventory is never held whole.
+class ItemRun {
+public:
+    // Reads the cursor's next ItemsPerRead rows (fewer at the end) and their files.
+    ItemRun(Connection& files, RowCursor& listing, int itemIDColumn) {
+        m_items.reserve(ItemsPerRead);
+        while (m_items.size() < ItemsPerRead && listing.next())
+            m_items.append(listing.row());
+        if (m_items.isEmpty())
+            return;
+        QList<qint64> itemIDs;
+        itemIDs.reserve(m_items.size());
+        for (const QVariantList& item : std::as_const(m_items))
+            itemIDs.append(item.at(itemIDColumn).toLongLong());
+        m_files = Attachment::ListInventory(files, itemIDs);
+        for (int row = 0; row < m_files.rowCount(); ++row)
+            m_fileRows[m_files.value(row, 0).toLongLong()].append(row);
+    }
+
+    const QVector<QVariantList>& items() const { return m_items; }
+    const Recordset& files() const { return m_files; }
+    // The item's rows of files(), in the order the files were added.
+    QList<int> fileRows(qint64 itemID) const { return m_fileRows.value(itemID); }
+
+private:
+    QVector<QVariantList> m_items;
+    Recordset m_files;
+    QHash<qint64, QList<int>> m_fileRows;
+};
 
 void writeFiles(rptGeneral& page, const Recordset& files, const QList<int>& fileRows) {
     if (fileRows.isEmpty()) {
@@ -77,31 +122,30 @@ void writeFiles(rptGeneral& page, const Recordset& files, const QList<int>& file
                    QStringList{QStringLiteral("</ul>")});
 }
 
-qint64 itemIDOf(const Recordset& rows, int row) {
-    return rows.value(row, QStringLiteral("ItemID")).toLongLong();
-}
-
-void writeItem(rptGeneral& page, const ItemFiles& files, const Recordset& rows, int row) {
-    const auto value = [&](const char* column) {
-        return ReportText::text(rows.value(row, QLatin1String(column)));
+// One item's block, a line at a time, each written from its pieces as it is made. The
+// "Round Prices" option is read once for the page (roundPrices), not once per amount.
+void writeItem(rptGeneral& page, const ItemRun& run, const ItemColumns& columns, int roundPrices,
+               const QVariantList& item) {
+    const auto value = [&](int column) { return ReportText::text(item.at(column)); };
+    // As ReportText::money writes an amount: Null counts as 0.
+    const auto money = [&](int column) {
+        return rptGeneral::html(General::FormatPrice(
+            QVariant::fromValue(ReportText::amount(item.at(column))), true, roundPrices));
     };
-    const auto money = [&](const char* column) {
-        return ReportText::money(rows.value(row, QLatin1String(column)));
-    };
-    QString title = value("ManufacturerNM");
-    title += (title.isEmpty() ? QString() : QStringLiteral(" ")) + value("ItemNM");
-    page.write({QStringLiteral("<h3>") + title + QStringLiteral("</h3>"),
-                QStringLiteral("<table border=\"0\" width=\"100%\" cellspacing=\"0\">"),
-                line(QStringLiteral("Model/Series"), value("ModelSeriesTX")),
-                line(QStringLiteral("Serial Number"), value("SerialNumberID")),
-                line(QStringLiteral("Purchased on"), value("PurchaseDT")),
-                line(QStringLiteral("Purchased at"), value("PurchaseLocationTX")),
-                line(QStringLiteral("Purchase Price"), money("PurchasePriceAM")),
-                line(QStringLiteral("Appraisal Price"), money("AppraisalPriceAM")),
-                line(QStringLiteral("Replacement Price"), money("ReplacePriceAM")),
-                QStringLiteral("</table>")});
-    writeFiles(page, files.files(), files.rowsOf(itemIDOf(rows, row)));
-    page.write(QStringLiteral("<hr>"));
+    const QString manufacturer = value(columns.manufacturer);
+    page.writeLine({u"<h3>", manufacturer, manufacturer.isEmpty() ? u"" : u" ", value(columns.name),
+                    u"</h3>"});
+    page.writeLine({u"<table border=\"0\" width=\"100%\" cellspacing=\"0\">"});
+    writeField(page, u"Model/Series", value(columns.model));
+    writeField(page, u"Serial Number", value(columns.serial));
+    writeField(page, u"Purchased on", value(columns.purchasedOn));
+    writeField(page, u"Purchased at", value(columns.purchasedAt));
+    writeField(page, u"Purchase Price", money(columns.purchasePrice));
+    writeField(page, u"Appraisal Price", money(columns.appraisalPrice));
+    writeField(page, u"Replacement Price", money(columns.replacePrice));
+    page.writeLine({u"</table>"});
+    writeFiles(page, run.files(), run.fileRows(item.at(columns.itemID).toLongLong()));
+    page.writeLine({u"<hr>"});
 }
 
 } // namespace
@@ -109,16 +153,18 @@ void writeItem(rptGeneral& page, const ItemFiles& files, const Recordset& rows, 
 QString Generate(rptGeneral& page, const dvData& data, const QString& type,
                  const QString& location) {
     page.StartReport(QStringLiteral("Proof of Ownership"));
-    const Recordset rows =
-        InventoryGrouping::selectedItems(page, data.Inventory().Item(), type, location);
-    for (int first = 0; first < rows.rowCount(); first += ItemsPerRead) {
-        const int end = std::min(rows.rowCount(), first + ItemsPerRead);
-        QList<qint64> itemIDs;
-        for (int row = first; row < end; ++row)
-            itemIDs.append(itemIDOf(rows, row));
-        const ItemFiles files(data, itemIDs);
-        for (int row = first; row < end; ++row)
-            writeItem(page, files, rows, row);
+    RowCursor listing =
+        InventoryGrouping::selectedItemRows(page, data.Inventory().Item(), type, location);
+    const ItemColumns columns(listing);
+    const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
+    // The runs' files are read on a connection of their own, open for the whole page.
+    Connection files(data.connString(), Connection::OpenMode::ReadOnly);
+    for (;;) {
+        const ItemRun run(files, listing, columns.itemID);
+        if (run.items().isEmpty())
+            break;
+        for (const QVariantList& item : run.items())
+            writeItem(page, run, columns, roundPrices, item);
     }
     return page.EndReport();
 }

@@ -21,7 +21,8 @@ bool isActive(const QVariant& expires, const QDateTime& now) {
 QString Generate(rptGeneral& page, const dvData& data, bool includeExpired) {
     using namespace ReportText;
     page.StartReport(QStringLiteral("Inventory Warranty Summary Report"));
-    const Recordset rows = data.Inventory().Item().List(
+    // Read a row at a time: a large inventory is never held whole.
+    RowCursor rows = data.Inventory().Item().ListRows(
         QString(), QString(), QStringLiteral("ManufacturerNM, ItemNM, ModelSeriesTX, ItemID"));
     page.write(QStringList{table()} + row({headerCell(15, QStringLiteral("Manufacturer")),
                                            headerCell(20, QStringLiteral("Item Name")),
@@ -31,8 +32,8 @@ QString Generate(rptGeneral& page, const dvData& data, bool includeExpired) {
                                            headerCell(20, QStringLiteral("Warranty Expires"))}));
     // One moment for the whole report, as it is one page.
     const QDateTime now = Clock::now();
-    for (int r = 0; r < rows.rowCount(); ++r) {
-        const auto value = [&](const char* column) { return rows.value(r, QLatin1String(column)); };
+    while (rows.next()) {
+        const auto value = [&](const char* column) { return rows.value(QLatin1String(column)); };
         if (!value("WarrantyCD").toBool())
             continue;
         if (!includeExpired && !isActive(value("WarrantyExpireDT"), now))
