@@ -1,10 +1,11 @@
 #include "app/Settings.h"
 
-#include <QHash>
+#include <QByteArray>
 #include <QSettings>
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -14,24 +15,31 @@ QSettings store() {
                      QLatin1String(Settings::ApplicationName));
 }
 
-// The store a Settings::Held keeps open for this thread, or none, and the values read from it
-// meanwhile (a report asks for the same flag once per amount). A write forgets them.
-thread_local std::unique_ptr<QSettings> held;
-thread_local QHash<QString, QVariant> heldValues;
-
-QVariant read(const QString& key) {
-    if (!held)
-        return store().value(key);
-    const auto known = heldValues.constFind(key);
-    if (known != heldValues.cend())
-        return *known;
-    const QVariant value = held->value(key);
-    heldValues.insert(key, value);
-    return value;
-}
-
 QString path(SettingKey key) {
     return QLatin1String(key.section) + QLatin1Char('/') + QLatin1String(key.key);
+}
+
+// The store a Settings::Held keeps open for this thread, or none, and the values read from it
+// meanwhile (a report asks for the same flag once per amount). A write forgets them. They are
+// found again by their key's own texts: a report asks for a few keys, and making a key's path
+// costs more than the rest of the read.
+struct HeldValue {
+    QByteArray section;
+    QByteArray key;
+    QVariant value;
+};
+thread_local std::unique_ptr<QSettings> held;
+thread_local std::vector<HeldValue> heldValues;
+
+QVariant read(SettingKey key) {
+    if (!held)
+        return store().value(path(key));
+    for (const HeldValue& known : heldValues)
+        if (known.key == key.key && known.section == key.section)
+            return known.value;
+    const QVariant value = held->value(path(key));
+    heldValues.push_back({QByteArray(key.section), QByteArray(key.key), value});
+    return value;
 }
 
 } // namespace
@@ -39,7 +47,7 @@ QString path(SettingKey key) {
 namespace Settings {
 
 QString text(SettingKey key, const QString& defaultValue) {
-    const QVariant value = read(path(key));
+    const QVariant value = read(key);
     return value.isValid() ? value.toString() : defaultValue;
 }
 

@@ -72,13 +72,31 @@ bool RowCursor::next() {
     return true;
 }
 
-const QVariant& RowCursor::value(const QString& column) const {
+namespace {
+
+// The column of that name: the name as the statement spells it is tried first, as callers
+// nearly always use it, since comparing without letter case costs many times more.
+template <typename Name>
+qsizetype columnOf(const QVector<RowCursor::Column>& columns, Name column) {
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        if (columns[i].name == column)
+            return i;
     // Names of another length never match; skipping them cheaply matters, as a report asks
     // for its columns by name in every row.
-    for (int i = 0; i < m_columns.size(); ++i) {
-        const QString& name = m_columns[i].name;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        const QString& name = columns[i].name;
         if (name.size() == column.size() && name.compare(column, Qt::CaseInsensitive) == 0)
-            return m_row.at(i);
+            return i;
     }
     throw DbError(QStringLiteral("The result has no column named '%1'.").arg(column));
+}
+
+} // namespace
+
+const QVariant& RowCursor::value(const QString& column) const {
+    return m_row.at(columnOf(m_columns, column));
+}
+
+const QVariant& RowCursor::value(QLatin1String column) const {
+    return m_row.at(columnOf(m_columns, column));
 }

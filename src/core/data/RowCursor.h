@@ -47,6 +47,8 @@ public:
     // A value of the current row by its column's name (letter case aside); throws DbError when
     // the statement has no such column.
     const QVariant& value(const QString& column) const;
+    // The same for a name the program spells out, without making a QString of it per row.
+    const QVariant& value(QLatin1String column) const;
 
 private:
     // GridRows reads the values of each row straight from the statement, in a form of its own.

@@ -1,11 +1,23 @@
 #include "reports/CollectionReportData.h"
 
 #include "app/General.h"
+#include "data/DbError.h"
 #include "data/dvData.h"
 #include "reports/ReportText.h"
 #include "reports/rptGeneral.h"
 
 #include <cmath>
+
+namespace {
+
+int columnOf(const Recordset& rows, const QString& name) {
+    const int column = rows.columnIndex(name);
+    if (column < 0)
+        throw DbError(QStringLiteral("The result has no column named '%1'.").arg(name));
+    return column;
+}
+
+} // namespace
 
 CollectionReportData::CollectionReportData(const dvData& data, const QString& collection,
                                            bool withValues) {
@@ -20,10 +32,14 @@ CollectionReportData::CollectionReportData(const dvData& data, const QString& co
         return;
     const Recordset values = collections.Item().Field().List(collection, QStringLiteral("ItemNM"));
     m_hasValues = !values.isEmpty();
+    // The columns are found once: a large collection has many values per item.
+    const int itemColumn = columnOf(values, QStringLiteral("ItemID"));
+    const int fieldColumn = columnOf(values, QStringLiteral("FieldID"));
+    const int textColumn = columnOf(values, QStringLiteral("FieldValueTX"));
     for (int r = 0; r < values.rowCount(); ++r)
-        m_values[values.value(r, QStringLiteral("ItemID")).toLongLong()]
-                [values.value(r, QStringLiteral("FieldID")).toLongLong()] =
-                    values.value(r, QStringLiteral("FieldValueTX")).toString();
+        m_values[values.value(r, itemColumn).toLongLong()]
+                [values.value(r, fieldColumn).toLongLong()] =
+                    values.value(r, textColumn).toString();
 }
 
 QString CollectionReportData::shownText(const QString& value, short type) const {

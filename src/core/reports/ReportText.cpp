@@ -1,6 +1,7 @@
 #include "reports/ReportText.h"
 
 #include "app/General.h"
+#include "app/Settings.h"
 #include "reports/rptGeneral.h"
 #include "types/DateTextCache.h"
 
@@ -76,7 +77,11 @@ QString money(const QVariant& value) {
 }
 
 QString money(Currency amount) {
-    return rptGeneral::html(General::FormatPrice(QVariant::fromValue(amount), true));
+    // What General::FormatPrice makes of an amount with "$", without its general handling of
+    // any value: a report shows a few amounts for every item. The text is plain ASCII, its
+    // own HTML.
+    const bool whole = Settings::integer(SettingKeys::RoundPrices, 0) == 1;
+    return QLatin1Char('$') + amount.format(whole ? QStringLiteral("0") : QStringLiteral("0.00"));
 }
 
 QString shortDate(const QDate& date) {

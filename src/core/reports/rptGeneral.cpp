@@ -6,7 +6,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -15,6 +19,8 @@ namespace {
 // enough that the file sees few writes, small enough that a page of hundreds of megabytes is
 // never held whole.
 constexpr qsizetype FlushSize = 1 << 20;
+// Room for a line of ordinary length beyond FlushSize, so that the buffer rarely has to grow.
+constexpr qsizetype BufferSize = FlushSize + (FlushSize >> 2);
 
 // A character that stands for itself in HTML on a page read in any encoding.
 bool isPlain(QChar c) {
@@ -34,15 +40,27 @@ QString rptGeneral::installedStyleSheet() {
 
 rptGeneral::rptGeneral(const QString& reportPath, const QString& styleSheetPath)
     : m_reportPath(reportPath)
-    , m_styleSheetPath(styleSheetPath)
-    , m_file(reportPath) {}
+    , m_styleSheetPath(styleSheetPath) {}
 
 void rptGeneral::StartReport(const QString& title) {
-    if (m_file.isOpen())
+    if (m_file)
         throw std::logic_error("A report page is already being written.");
-    if (!m_file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("create"));
-    m_buffer.reserve(FlushSize + FlushSize / 4);
+    refuseUnwritablePlace();
+    m_writeFailed = false;
+    m_file.emplace(m_reportPath + QStringLiteral(".XXXXXX"));
+    if (!m_file->open()) {
+        const QString cause = m_file->errorString();
+        m_file.reset();
+        fail(QStringLiteral("create"), cause);
+    }
+    // A temporary file is private to its owner; a page is an ordinary document, for any
+    // program of the user's (a browser) to read.
+    m_file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                           QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup |
+                           QFileDevice::ReadOther);
+    m_used = 0;
+    if (m_buffer.size() < BufferSize)
+        m_buffer.resize(BufferSize);
     const QString heading = html(title);
     write({
         QStringLiteral("<HTML>"),
@@ -62,37 +80,40 @@ void rptGeneral::write(const QString& line) {
 }
 
 void rptGeneral::writeLine(std::initializer_list<QStringView> pieces) {
-    if (!m_file.isOpen())
+    if (!m_file)
         throw std::logic_error("A report line was written before the page was started.");
     for (const QStringView piece : pieces)
         appendUtf8(piece);
-    m_buffer.append("\r\n", 2);
-    if (m_buffer.size() >= FlushSize)
+    char* end = room(2);
+    end[0] = '\r';
+    end[1] = '\n';
+    m_used += 2;
+    if (m_used >= FlushSize)
         flush();
 }
 
-void rptGeneral::appendUtf8(QStringView text) {
-    // Nearly every line is ASCII (stored text reaches the page as entities), and ASCII is its
-    // own UTF-8: checked and copied in two plain passes the compiler turns into vector code,
-    // without a converted copy of each line.
-    char16_t high = 0;
-    for (const QChar c : text)
-        high |= c.unicode();
-    if (high >= 0x80) {
-        m_buffer.append(text.toUtf8());
-        return;
+char* rptGeneral::room(qsizetype bytes) {
+    if (m_used + bytes > m_buffer.size()) {
+        flush();
+        if (bytes > m_buffer.size())
+            m_buffer.resize(bytes);
     }
-    const qsizetype start = m_buffer.size();
-    m_buffer.resize(start + text.size());
-    char* out = m_buffer.data() + start;
-    for (const QChar c : text)
-        *out++ = char(c.unicode());
+    return m_buffer.data() + m_used;
+}
+
+void rptGeneral::appendUtf8(QStringView text) {
+    // Encoded straight into the buffer: a page of many items is tens of millions of pieces,
+    // and a converted copy of each would cost more than the encoding (which copies ASCII,
+    // nearly all of a page, many characters at a time).
+    char* start = room(m_encoder.requiredSpace(text.size()));
+    m_used += m_encoder.appendToBuffer(start, text) - start;
 }
 
 void rptGeneral::flush() {
-    // Write errors are remembered by QSaveFile and reported when the page is committed.
-    m_file.write(m_buffer);
-    m_buffer.resize(0);
+    // A failed write is remembered and reported when the page is committed.
+    if (m_used > 0 && m_file->write(m_buffer.constData(), m_used) != m_used)
+        m_writeFailed = true;
+    m_used = 0;
 }
 
 void rptGeneral::write(const QStringList& lines) {
@@ -109,16 +130,47 @@ QString rptGeneral::EndReport() {
         QStringLiteral("</HTML>"),
     });
     flush();
-    if (!m_file.commit())
-        fail(QStringLiteral("write"));
+    commit();
     return m_reportPath;
 }
 
-void rptGeneral::fail(const QString& what) const {
-    throw std::runtime_error(
-        QStringLiteral("Cannot %1 the report page %2: %3")
-            .arg(what, QDir::toNativeSeparators(m_reportPath), m_file.errorString())
-            .toStdString());
+void rptGeneral::refuseUnwritablePlace() const {
+    // The page is renamed into place only at the end; what would stop it there is found out
+    // before any of it is made, as the user expects of a page that "cannot be created".
+    const QFileInfo place(m_reportPath);
+    if (place.isDir())
+        fail(QStringLiteral("create"), QStringLiteral("a folder of that name is in the way"));
+    if (place.exists() && !place.isWritable())
+        fail(QStringLiteral("create"), QStringLiteral("the existing page is read-only"));
+}
+
+void rptGeneral::commit() {
+    // A page can always be made again from the database, and the browser reads it straight
+    // away: it is not synced to the disk, which for a small page would cost several times
+    // what writing it does. Renaming a complete file still replaces the earlier page whole.
+    QTemporaryFile& file = *m_file;
+    const bool written = !m_writeFailed && file.flush();
+    const QString cause = file.errorString();
+    file.close();
+    QString failure;
+    if (!written || file.error() != QFileDevice::NoError)
+        failure = written ? file.errorString() : cause;
+    else if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                         QFile::encodeName(m_reportPath).constData()) != 0)
+        failure = QString::fromLocal8Bit(std::strerror(errno));
+    if (!failure.isEmpty()) {
+        m_file.reset(); // removes the temporary file
+        fail(QStringLiteral("write"), failure);
+    }
+    // The temporary name is gone: there is nothing left for the file to remove.
+    file.setAutoRemove(false);
+    m_file.reset();
+}
+
+void rptGeneral::fail(const QString& what, const QString& cause) const {
+    throw std::runtime_error(QStringLiteral("Cannot %1 the report page %2: %3")
+                                 .arg(what, QDir::toNativeSeparators(m_reportPath), cause)
+                                 .toStdString());
 }
 
 QString rptGeneral::html(const QString& text) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
+#include <QStringEncoder>
 #include <QStringList>
 #include <QStringView>
+#include <QTemporaryFile>
 #include <initializer_list>
+#include <optional>
 
 // The page every report is written to: one HTML file whose head links the installed stylesheet
 // and whose foot says when it was made. A report opens the page with StartReport, writes its
@@ -48,12 +50,25 @@ public:
 
 private:
     void appendUtf8(QStringView text);
+    // Where the next bytes go: the end of the buffer, with room for at least that many.
+    char* room(qsizetype bytes);
+    // Refuses a place that the finished page could not be put in (a folder, a read-only page).
+    void refuseUnwritablePlace() const;
     // Hands what is collected to the file.
     void flush();
-    void fail(const QString& what) const;
+    // Closes the staged page and renames it into place.
+    void commit();
+    [[noreturn]] void fail(const QString& what, const QString& cause) const;
 
     QString m_reportPath;
     QString m_styleSheetPath;
-    QSaveFile m_file;
+    // The page under a temporary name beside its place while it is written; removed unless
+    // it was renamed there.
+    std::optional<QTemporaryFile> m_file;
+    // The bytes not yet handed to the file are the first m_used of m_buffer.
     QByteArray m_buffer;
+    qsizetype m_used = 0;
+    // Each piece is encoded on its own, as QString::toUtf8 would.
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+    bool m_writeFailed = false;
 };
