@@ -158,8 +158,7 @@ void DatabaseCopyJob::copySome(qint64 maxRows) {
         return;
     m_copy.reset();
     completeCopy();
-    // The disk gets on with the new file while it is checked. (Started before the last writes
-    // to it, the writing to the disk could hold them up.)
+    // The disk gets on with what is left of the new file while it is checked.
     DatabaseFiles::startWriting(m_staged->path());
     m_stage = Stage::Checking;
 }
