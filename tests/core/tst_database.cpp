@@ -263,18 +263,19 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DbError, dvData::UpdateDatabaseToVersion1_2(conn("missing.mdb")));
     }
 
-    void upgradeIndexesTheCollectionItemsOfOlderDatabases() {
+    void upgradeGivesOlderDatabasesTheLaterIndexes() {
         TestDatabase db;
         const QString index = "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
-                              "tbl_name = 'tblCollectionItem' AND sql LIKE '%(CollectionNM)%';";
-        QCOMPARE(db.sql(index), QString("1\n"));
+                              "(tbl_name = 'tblCollectionItem' AND sql LIKE '%(CollectionNM)%' OR "
+                              "tbl_name = 'tblItem' AND sql LIKE '%(PurchaseLocationTX)%');";
+        QCOMPARE(db.sql(index), QString("2\n"));
         const QString plan = "EXPLAIN QUERY PLAN SELECT * FROM tblCollectionItem WHERE "
                              "CollectionNM = 'Coins' ORDER BY ItemID;";
         QVERIFY2(db.sql(plan).contains("USING INDEX CollectionItemKey"), qPrintable(db.sql(plan)));
 
-        // A file made before the index gets it; while another program writes, it is used as it
-        // is, and gets it at a later start.
-        db.sql("DROP INDEX CollectionItemKey;");
+        // A file made before the indexes gets them; while another program writes, it is used as
+        // it is, and gets them at a later start.
+        db.sql("DROP INDEX CollectionItemKey; DROP INDEX PurchaseLocationKey;");
         {
             Connection writer(db.data.connString());
             writer.execute("BEGIN IMMEDIATE");
@@ -284,7 +285,7 @@ private slots:
         }
         QCOMPARE(db.sql(index), QString("0\n"));
         dvData::UpdateDatabaseToVersion1_2(db.data.connString());
-        QCOMPARE(db.sql(index), QString("1\n"));
+        QCOMPARE(db.sql(index), QString("2\n"));
     }
 };
 

@@ -203,6 +203,24 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DbError, store.items().DistinctFieldValue("Colour"));
         QVERIFY_THROWS_EXCEPTION(DbError,
                                  store.items().DistinctFieldValue("1) FROM tblType_Lkp --"));
+
+        // Through the index or without it: one entry per value regardless of letter case,
+        // spelt as the earliest item has it, Null first.
+        store.sql("INSERT INTO tblItem (ItemID, ManufacturerNM, ItemNM, PurchaseLocationTX) VALUES "
+                  "(9, 'zenith', 'Clock', 'costco'), (4, 'ACME', 'Bolt', NULL), "
+                  "(8, '', 'Nut', 'Costco'), (7, 'acme', 'Saw', 'Bob''s'), (5, NULL, 'Pen', '')");
+        const auto listsAsShown = [&store] {
+            QCOMPARE(
+                store.items().DistinctFieldValue("ManufacturerNM").columnValues("ManufacturerNM"),
+                (QVariantList{QVariant(), "", "Acme", "O'Neil", "Zenith"}));
+            QCOMPARE(store.items()
+                         .DistinctFieldValue("PurchaseLocationTX")
+                         .columnValues("PurchaseLocationTX"),
+                     (QVariantList{QVariant(), "", "Bob's", "Costco"}));
+        };
+        listsAsShown();
+        store.sql("DROP INDEX ManufacturerKey; DROP INDEX PurchaseLocationKey");
+        listsAsShown();
     }
 
     void searchShowsKnownColumnsAndBindsConditionValues() {

@@ -124,9 +124,14 @@ QStringList memoColumns(const QString& tableName) {
     return {};
 }
 
-QString collectionItemIndex() {
-    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON tblCollectionItem (CollectionNM)")
-        .arg(QLatin1String(CollectionItemIndexName));
+QStringList laterIndexNames() {
+    return {QLatin1String(CollectionItemIndexName), QLatin1String(PurchaseLocationIndexName)};
+}
+
+QString laterIndexScript() {
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON tblCollectionItem (CollectionNM);\n"
+                          "CREATE INDEX IF NOT EXISTS %2 ON tblItem (PurchaseLocationTX);\n")
+        .arg(QLatin1String(CollectionItemIndexName), QLatin1String(PurchaseLocationIndexName));
 }
 
 QString createScript(bool addBackup) {
@@ -191,7 +196,6 @@ QString createScript(bool addBackup) {
          amount(QStringLiteral("PurchasePriceAM")), amount(QStringLiteral("AppraisalPriceAM")),
          amount(QStringLiteral("ReplacePriceAM")), memo(QStringLiteral("CommentsTX")),
          date(QStringLiteral("LastChangeDT"))});
-    script += collectionItemIndex() + QStringLiteral(";\n");
     // The value of an optional field left empty is the empty text, so this column accepts it.
     script += table(QStringLiteral("tblCollectionItemField"),
                     {QStringLiteral("ItemID LONG NOT NULL ") +
@@ -200,6 +204,7 @@ QString createScript(bool addBackup) {
                      QStringLiteral("FieldID INTEGER NOT NULL"),
                      text(QStringLiteral("FieldValueTX"), 255, true, true),
                      QStringLiteral("CONSTRAINT PrimaryKey PRIMARY KEY (ItemID, FieldID)")});
+    script += laterIndexScript();
     script += attachmentScript();
     script += insuranceScript();
     if (addBackup)

@@ -43,11 +43,14 @@ QString attachmentScript();
 // The statement that adds the backup table where it is missing.
 QString backupScript();
 
-// The index of the collection items by their collection, so that the items of one collection
-// are found without reading those of every other; part of the script above, and added to
-// databases made before it was (IF NOT EXISTS).
+// Indexes added after the first databases were made: part of the script above, and added to
+// databases made before them (IF NOT EXISTS). The collection items by their collection, so that
+// the items of one collection are found without reading those of every other; the items by
+// their purchase place, so that the places in use are listed without reading every item.
 inline constexpr const char* CollectionItemIndexName = "CollectionItemKey";
-QString collectionItemIndex();
+inline constexpr const char* PurchaseLocationIndexName = "PurchaseLocationKey";
+QStringList laterIndexNames();
+QString laterIndexScript();
 // The incidents with the items lost or damaged in them, and the insurance policy's limits (the
 // contents limit and the sub-limits per item type). Each statement creates only what is
 // missing, so the script also adds these tables to a database made before them.

@@ -10,6 +10,7 @@
 #include "maintenance/StagedDatabase.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 dvData::dvData()
     : m_inventory(std::make_unique<class Inventory>(*this))
@@ -188,20 +189,22 @@ void dvData::UpdateDatabaseToVersion1_2(const QString& connString) {
                                         "WHERE name = 'ItemNM'"));
     if (columns.isEmpty())
         throw DbError(QStringLiteral("The collection item table has no column ItemNM."));
-    indexCollectionItems(connection);
+    addLaterIndexes(connection);
 }
 
-void dvData::indexCollectionItems(Connection& connection) {
-    // The index only makes listings faster: a database that cannot take it now (opened
-    // read-only, a full disk, another program writing) is used as it is and gets it at a later
-    // start. Looking first keeps an ordinary start from writing anything.
-    const QVariant found = connection.scalar(
-        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"),
-        {QLatin1String(Schema::CollectionItemIndexName)});
-    if (found.isValid())
+void dvData::addLaterIndexes(Connection& connection) {
+    // The indexes only make reading faster: a database that cannot take them now (opened
+    // read-only, a full disk, another program writing) is used as it is and gets them at a
+    // later start. Looking first keeps an ordinary start from writing anything.
+    const QVariantList present =
+        connection.query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"))
+            .columnValues(QStringLiteral("name"));
+    const QStringList names = Schema::laterIndexNames();
+    if (std::all_of(names.cbegin(), names.cend(),
+                    [&present](const QString& name) { return present.contains(name); }))
         return;
     try {
-        connection.execute(Schema::collectionItemIndex());
+        connection.executeScript(Schema::laterIndexScript());
     } catch (const DbError&) {
     }
 }

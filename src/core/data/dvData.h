@@ -67,8 +67,8 @@ public:
     static void Copy(const QString& toConnString, const QString& fromConnString, bool isBackup);
     // Databases of earlier versions held a narrower collection item name. SQLite keeps the
     // declared width in the schema and checks it itself, so this only verifies the column.
-    // Runs at every start; it also gives a database made before the collection items were
-    // indexed by collection that index.
+    // Runs at every start; it also gives a database made before one of the later indexes
+    // (Schema::laterIndexScript) that index.
     static void UpdateDatabaseToVersion1_2(const QString& connString);
     // Gives a database from before attachments the table that holds them (a table added, no
     // column of the other tables changed); a database that has it is not written to.
@@ -81,8 +81,8 @@ private:
     static void buildSchema(const QString& path, bool addBackup);
     static void verify(const QString& path, DatabaseCheck::Depth depth, DatabaseCheck::Kind kind);
     static void CopyTable(Connection& destination, Connection& source, const QString& table);
-    // The upgrade's step for the index of the collection items by collection.
-    static void indexCollectionItems(Connection& connection);
+    // The upgrade's step for the indexes added after the first databases were made.
+    static void addLaterIndexes(Connection& connection);
 
     QString m_path;
     QString m_connString;

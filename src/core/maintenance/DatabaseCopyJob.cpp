@@ -157,9 +157,9 @@ void DatabaseCopyJob::copySome(qint64 maxRows) {
     if (!done)
         return;
     m_copy.reset();
-    // The disk gets on with the new file while it is completed and checked.
-    DatabaseFiles::startWriting(m_staged->path());
     completeCopy();
+    // The disk gets on with what is left of the new file while it is checked.
+    DatabaseFiles::startWriting(m_staged->path());
     m_stage = Stage::Checking;
 }
 
@@ -171,8 +171,8 @@ void DatabaseCopyJob::completeCopy() {
     // backup table: a backup needs it, and a database tolerates it.
     if (!hasTable(*m_to, Schema::attachmentTable().name))
         m_to->executeScript(Schema::attachmentScript());
-    m_to->executeScript(Schema::insuranceScript() + Schema::collectionItemIndex() +
-                        QStringLiteral(";\n") + Schema::backupScript());
+    m_to->executeScript(Schema::insuranceScript() + Schema::laterIndexScript() +
+                        Schema::backupScript());
     // A backup's stamp belongs to that backup file alone.
     m_to->execute(QStringLiteral("DELETE FROM tblBackup"));
     if (m_plan.backupStamp)

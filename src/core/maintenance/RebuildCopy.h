@@ -34,6 +34,8 @@ public:
 
 private:
     static int progress(void* self);
+    // Waits a few milliseconds; true once the rebuild has ended.
+    bool waitForRebuild();
     double grownShare() const;
 
     QString m_destination;

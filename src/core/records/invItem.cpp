@@ -9,6 +9,51 @@ namespace {
 // The position of Price among the grid's columns.
 constexpr int PriceColumn = 4;
 
+// Text columns with an index of their own, whose values are few and shared by many items
+// (makers, places, types): their value lists step through the index from value to value.
+// (Purchase dates have an index too, but nearly as many values as items.)
+const QStringList SteppedColumns = {QStringLiteral("ManufacturerNM"),
+                                    QStringLiteral("PurchaseLocationTX"), QStringLiteral("TypeTX"),
+                                    QStringLiteral("LocationTX")};
+
+// Whether an index of tblItem holds this column alone, in the column's own order (its texts
+// without regard to letter case): each step below then takes one look-up. A database that
+// could not be given its index (opened read-only at start-up, say) reads every item once, as
+// before, rather than once for every value.
+bool hasOwnIndex(Connection& connection, const QString& column) {
+    return connection
+               .scalar(QStringLiteral(
+                           "SELECT count(*) FROM pragma_index_list('tblItem') AS list "
+                           "WHERE list.partial = 0 "
+                           "AND (SELECT count(*) FROM pragma_index_xinfo(list.name) WHERE key) = 1 "
+                           "AND EXISTS (SELECT 1 FROM pragma_index_xinfo(list.name) AS info "
+                           "WHERE info.key AND info.name = ? AND info.\"desc\" = 0 "
+                           "AND info.coll = 'NOCASE' COLLATE NOCASE)"),
+                       {column})
+               .toLongLong() > 0;
+}
+
+// The rows of SELECT DISTINCT, found through the column's index: from each value straight to
+// the first entry of the next, so that a few dozen values among a million items take a few
+// dozen look-ups instead of a read of every item. Values that differ in letter case only are
+// one value, shown as the item with the lowest ItemID has it (as SELECT DISTINCT shows it);
+// no value (Null) comes first.
+QString steppedStatement(const QString& column) {
+    return QStringLiteral(
+               "WITH RECURSIVE step(id) AS ("
+               "SELECT ItemID FROM (SELECT ItemID FROM tblItem WHERE %1 IS NULL LIMIT 1) "
+               "UNION ALL "
+               "SELECT ItemID FROM (SELECT ItemID FROM tblItem WHERE %1 IS NOT NULL "
+               "ORDER BY %1, ItemID LIMIT 1) "
+               "UNION ALL "
+               "SELECT (SELECT later.ItemID FROM tblItem AS later WHERE later.%1 > here.%1 "
+               "ORDER BY later.%1, later.ItemID LIMIT 1) "
+               "FROM step JOIN tblItem AS here ON here.ItemID = step.id WHERE here.%1 IS NOT NULL) "
+               "SELECT tblItem.%1 AS %1 FROM step CROSS JOIN tblItem ON tblItem.ItemID = step.id "
+               "ORDER BY tblItem.%1")
+        .arg(column);
+}
+
 } // namespace
 
 invItem::Changes invItem::Changes::everyColumn(const Values& values) {
@@ -123,22 +168,28 @@ Recordset invItem::ListMainGrid(int roundPrices, const QString& inType, const QS
     return Recordset(names, rows);
 }
 
-QString invItem::distinctStatement(const QString& fieldName) {
+QString invItem::distinctStatement(Connection& connection, const QString& fieldName) {
     QString column;
     for (const QString& candidate : columnNames())
         if (candidate.compare(fieldName, Qt::CaseInsensitive) == 0)
             column = candidate;
     if (column.isEmpty())
         throw DbError(QStringLiteral("The item table has no column '%1'.").arg(fieldName));
-    return QStringLiteral("SELECT DISTINCT %1 FROM tblItem ORDER BY %1").arg(column);
+    if (!SteppedColumns.contains(column) || !hasOwnIndex(connection, column))
+        return QStringLiteral("SELECT DISTINCT %1 FROM tblItem ORDER BY %1").arg(column);
+    return steppedStatement(column);
 }
 
 Recordset invItem::DistinctFieldValue(const QString& fieldName) const {
-    return read(distinctStatement(fieldName));
+    Connection connection = connect();
+    const QString statement = distinctStatement(connection, fieldName);
+    return connection.query(statement);
 }
 
 RowCursor invItem::DistinctFieldValueRows(const QString& fieldName) const {
-    return readRows(distinctStatement(fieldName), {});
+    Connection connection = connect();
+    const QString statement = distinctStatement(connection, fieldName);
+    return RowCursor(std::move(connection), statement);
 }
 
 Recordset invItem::Retrieve(qint64 itemID) const {

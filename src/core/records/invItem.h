@@ -132,8 +132,9 @@ public:
 private:
     static SqlFragment listStatement(const QString& LocationTX, const QString& TypeTX,
                                      const QString& orderBy);
-    // SELECT DISTINCT of the tblItem column named (in any letter case); DbError for another.
-    static QString distinctStatement(const QString& fieldName);
+    // SELECT DISTINCT of the tblItem column named (in any letter case), or a statement that
+    // gives the same rows sooner on the database behind the connection; DbError for another.
+    static QString distinctStatement(Connection& connection, const QString& fieldName);
 
     invType m_type;
     invLocation m_location;
