@@ -8,6 +8,7 @@
 #include "StartupProbe.h"
 
 #include "app/AppPaths.h"
+#include "app/Clock.h"
 #include "app/PageView.h"
 #include "app/Settings.h"
 
@@ -146,6 +147,8 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_CACHE_HOME", root.filePath(QStringLiteral("cache")).toUtf8());
     qputenv("LC_ALL", "C.UTF-8");
+    // As the programs do; the child processes inherit it.
+    Clock::readLocalZoneOnce();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QString dataFolder =

@@ -5,12 +5,14 @@
 #include "CliRunner.h"
 
 #include "app/AppPaths.h"
+#include "app/Clock.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    Clock::readLocalZoneOnce();
     QCoreApplication app(argc, argv);
     AppPaths::setApplicationIdentity();
     QTextStream out(stdout);

@@ -4,6 +4,7 @@
 
 #include "TestEnvironment.h"
 
+#include "app/Clock.h"
 #include "app/General.h"
 #include "app/Settings.h"
 #include "data/DbError.h"
@@ -11,6 +12,7 @@
 #include "types/DateText.h"
 
 #include <QFile>
+#include <ctime>
 #include <limits>
 
 using namespace General;
@@ -292,6 +294,36 @@ private slots:
             Settings::setText(SettingKeys::ReplacePercent, text);
             QCOMPARE(Settings::number(SettingKeys::ReplacePercent, 100), 100.0);
         }
+    }
+
+    // Stored date-times are local times: reading the zone once for the run keeps the zone the
+    // user named, or else the machine's own.
+    void theLocalZoneIsReadOnceAndKept() {
+        const QByteArray saved = qgetenv("TZ");
+        const bool wasSet = qEnvironmentVariableIsSet("TZ");
+        const auto offset = [] {
+            return DateText::fromStorage(QStringLiteral("2026-03-01 12:00:00"))
+                .toDateTime()
+                .offsetFromUtc();
+        };
+        qputenv("TZ", "XYZ-3"); // three hours east of UTC
+        tzset();
+        Clock::readLocalZoneOnce();
+        QCOMPARE(qgetenv("TZ"), QByteArray("XYZ-3"));
+        QCOMPARE(offset(), 3 * 3600);
+
+        qunsetenv("TZ");
+        tzset();
+        const int machine = offset();
+        Clock::readLocalZoneOnce();
+        QVERIFY(qEnvironmentVariableIsSet("TZ"));
+        QCOMPARE(offset(), machine);
+
+        if (wasSet)
+            qputenv("TZ", saved);
+        else
+            qunsetenv("TZ");
+        tzset();
     }
 };
 

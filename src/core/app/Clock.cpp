@@ -1,5 +1,7 @@
 #include "app/Clock.h"
 
+#include <ctime>
+
 namespace {
 
 QDateTime& fixedNow() {
@@ -22,6 +24,14 @@ QDate today() {
 
 void setNow(const QDateTime& fixed) {
     fixedNow() = fixed;
+}
+
+void readLocalZoneOnce() {
+    if (qEnvironmentVariableIsSet("TZ"))
+        return;
+    // The C library's own name for "the zone this machine is set to"; Qt reads it as such too.
+    qputenv("TZ", ":/etc/localtime");
+    tzset();
 }
 
 } // namespace Clock
