@@ -19,27 +19,38 @@ QString path(SettingKey key) {
     return QLatin1String(key.section) + QLatin1Char('/') + QLatin1String(key.key);
 }
 
+// What a setting's text reads as when it is a number, or NaN. "inf" and "nan" read as numbers,
+// but no setting means either.
+double numberIn(const QVariant& value) {
+    bool ok = false;
+    const double number = value.toString().trimmed().toDouble(&ok);
+    return ok && std::isfinite(number) ? number : std::numeric_limits<double>::quiet_NaN();
+}
+
 // The store a Settings::Held keeps open for this thread, or none, and the values read from it
-// meanwhile (a report asks for the same flag once per amount). A write forgets them. They are
-// found again by their key's own texts: a report asks for a few keys, and making a key's path
-// costs more than the rest of the read.
+// meanwhile (a report asks for the same flag once per amount), with the number each reads as.
+// A write forgets them. They are found again by their key's own texts: a report asks for a few
+// keys, and making a key's path costs more than the rest of the read.
 struct HeldValue {
     QByteArray section;
     QByteArray key;
     QVariant value;
+    double number;
 };
 thread_local std::unique_ptr<QSettings> held;
 thread_local std::vector<HeldValue> heldValues;
 
-QVariant read(SettingKey key) {
-    if (!held)
-        return store().value(path(key));
+const HeldValue& heldValue(SettingKey key) {
     for (const HeldValue& known : heldValues)
         if (known.key == key.key && known.section == key.section)
-            return known.value;
+            return known;
     const QVariant value = held->value(path(key));
-    heldValues.push_back({QByteArray(key.section), QByteArray(key.key), value});
-    return value;
+    heldValues.push_back({QByteArray(key.section), QByteArray(key.key), value, numberIn(value)});
+    return heldValues.back();
+}
+
+QVariant read(SettingKey key) {
+    return held ? heldValue(key).value : store().value(path(key));
 }
 
 } // namespace
@@ -65,10 +76,8 @@ int integer(SettingKey key, int defaultValue) {
 }
 
 double number(SettingKey key, double defaultValue) {
-    bool ok = false;
-    const double value = text(key).trimmed().toDouble(&ok);
-    // "inf" and "nan" read as numbers, but no setting means either.
-    return ok && std::isfinite(value) ? value : defaultValue;
+    const double value = held ? heldValue(key).number : numberIn(store().value(path(key)));
+    return std::isnan(value) ? defaultValue : value;
 }
 
 bool contains(SettingKey key) {

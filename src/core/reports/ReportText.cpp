@@ -81,7 +81,14 @@ QString money(Currency amount) {
     // any value: a report shows a few amounts for every item. The text is plain ASCII, its
     // own HTML.
     const bool whole = Settings::integer(SettingKeys::RoundPrices, 0) == 1;
-    return QLatin1Char('$') + amount.format(whole ? QStringLiteral("0") : QStringLiteral("0.00"));
+    char buffer[Currency::FormattedSize];
+    const QByteArrayView digits =
+        amount.format(whole ? QLatin1StringView("0") : QLatin1StringView("0.00"), buffer);
+    QString text;
+    text.reserve(digits.size() + 1);
+    text += QLatin1Char('$');
+    text += QLatin1StringView(digits.data(), digits.size());
+    return text;
 }
 
 QString shortDate(const QDate& date) {
