@@ -100,3 +100,7 @@ const QVariant& RowCursor::value(const QString& column) const {
 const QVariant& RowCursor::value(QLatin1String column) const {
     return m_row.at(columnOf(m_columns, column));
 }
+
+qsizetype RowCursor::columnIndex(QLatin1String column) const {
+    return columnOf(m_columns, column);
+}

@@ -49,6 +49,9 @@ public:
     const QVariant& value(const QString& column) const;
     // The same for a name the program spells out, without making a QString of it per row.
     const QVariant& value(QLatin1String column) const;
+    // The position in row() of the column of that name, for a caller that reads it in every
+    // row; throws DbError when the statement has no such column.
+    qsizetype columnIndex(QLatin1String column) const;
 
 private:
     // GridRows reads the values of each row straight from the statement, in a form of its own.

@@ -1,9 +1,6 @@
 #include "reports/rptInvProofOfOwnership.h"
 
-#include "app/General.h"
-#include "app/Settings.h"
 #include "attachments/AttachmentFile.h"
-#include "data/DbError.h"
 #include "data/dvData.h"
 #include "records/Attachment.h"
 #include "reports/InventoryGrouping.h"
@@ -45,30 +42,21 @@ QString fileEntry(const Recordset& files, int row) {
 // their rows nor their thumbnails are all held at once.
 constexpr int ItemsPerRead = 500;
 
-// The position of a column of the listing, found once rather than by name in every row.
-int columnOf(const RowCursor& listing, QLatin1String name) {
-    const QVector<RowCursor::Column>& columns = listing.columns();
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    throw DbError(QStringLiteral("The result has no column named '%1'.").arg(name));
-}
-
 // The columns of the listing that an item's block shows.
 struct ItemColumns {
     explicit ItemColumns(const RowCursor& listing)
-        : itemID(columnOf(listing, QLatin1String("ItemID")))
-        , manufacturer(columnOf(listing, QLatin1String("ManufacturerNM")))
-        , name(columnOf(listing, QLatin1String("ItemNM")))
-        , model(columnOf(listing, QLatin1String("ModelSeriesTX")))
-        , serial(columnOf(listing, QLatin1String("SerialNumberID")))
-        , purchasedOn(columnOf(listing, QLatin1String("PurchaseDT")))
-        , purchasedAt(columnOf(listing, QLatin1String("PurchaseLocationTX")))
-        , purchasePrice(columnOf(listing, QLatin1String("PurchasePriceAM")))
-        , appraisalPrice(columnOf(listing, QLatin1String("AppraisalPriceAM")))
-        , replacePrice(columnOf(listing, QLatin1String("ReplacePriceAM"))) {}
+        : itemID(listing.columnIndex(QLatin1String("ItemID")))
+        , manufacturer(listing.columnIndex(QLatin1String("ManufacturerNM")))
+        , name(listing.columnIndex(QLatin1String("ItemNM")))
+        , model(listing.columnIndex(QLatin1String("ModelSeriesTX")))
+        , serial(listing.columnIndex(QLatin1String("SerialNumberID")))
+        , purchasedOn(listing.columnIndex(QLatin1String("PurchaseDT")))
+        , purchasedAt(listing.columnIndex(QLatin1String("PurchaseLocationTX")))
+        , purchasePrice(listing.columnIndex(QLatin1String("PurchasePriceAM")))
+        , appraisalPrice(listing.columnIndex(QLatin1String("AppraisalPriceAM")))
+        , replacePrice(listing.columnIndex(QLatin1String("ReplacePriceAM"))) {}
 
-    int itemID, manufacturer, name, model, serial, purchasedOn, purchasedAt, purchasePrice,
+    qsizetype itemID, manufacturer, name, model, serial, purchasedOn, purchasedAt, purchasePrice,
         appraisalPrice, replacePrice;
 };
 
@@ -78,7 +66,7 @@ struct ItemColumns {
 class ItemRun {
 public:
     // Reads the cursor's next ItemsPerRead rows (fewer at the end) and their files.
-    ItemRun(Connection& files, RowCursor& listing, int itemIDColumn) {
+    ItemRun(Connection& files, RowCursor& listing, qsizetype itemIDColumn) {
         m_items.reserve(ItemsPerRead);
         while (m_items.size() < ItemsPerRead && listing.next())
             m_items.append(listing.row());
@@ -122,16 +110,11 @@ void writeFiles(rptGeneral& page, const Recordset& files, const QList<int>& file
                    QStringList{QStringLiteral("</ul>")});
 }
 
-// One item's block, a line at a time, each written from its pieces as it is made. The
-// "Round Prices" option is read once for the page (roundPrices), not once per amount.
-void writeItem(rptGeneral& page, const ItemRun& run, const ItemColumns& columns, int roundPrices,
+// One item's block, a line at a time, each written from its pieces as it is made.
+void writeItem(rptGeneral& page, const ItemRun& run, const ItemColumns& columns,
                const QVariantList& item) {
-    const auto value = [&](int column) { return ReportText::text(item.at(column)); };
-    // As ReportText::money writes an amount: Null counts as 0.
-    const auto money = [&](int column) {
-        return rptGeneral::html(General::FormatPrice(
-            QVariant::fromValue(ReportText::amount(item.at(column))), true, roundPrices));
-    };
+    const auto value = [&](qsizetype column) { return ReportText::text(item.at(column)); };
+    const auto money = [&](qsizetype column) { return ReportText::money(item.at(column)); };
     const QString manufacturer = value(columns.manufacturer);
     page.writeLine({u"<h3>", manufacturer, manufacturer.isEmpty() ? u"" : u" ", value(columns.name),
                     u"</h3>"});
@@ -156,7 +139,6 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
     RowCursor listing =
         InventoryGrouping::selectedItemRows(page, data.Inventory().Item(), type, location);
     const ItemColumns columns(listing);
-    const int roundPrices = Settings::integer(SettingKeys::RoundPrices, 0);
     // The runs' files are read on a connection of their own, open for the whole page.
     Connection files(data.connString(), Connection::OpenMode::ReadOnly);
     for (;;) {
@@ -164,7 +146,7 @@ QString Generate(rptGeneral& page, const dvData& data, const QString& type,
         if (run.items().isEmpty())
             break;
         for (const QVariantList& item : run.items())
-            writeItem(page, run, columns, roundPrices, item);
+            writeItem(page, run, columns, item);
     }
     return page.EndReport();
 }
